@@ -1,0 +1,31 @@
+// What the window delivers to the engine: the handlers of the original main window.
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+enum class MouseButton { Left, Right, Middle };
+
+// The seven window timers of the engine.
+enum class TimerId { Timer1, Timer2, Timer3, Timer4, Timer5, NecroTimer1, MusicTimer };
+inline constexpr int kTimerCount = 7;
+
+class EventHandler {
+public:
+    virtual ~EventHandler() = default;
+    virtual void FormMouseDown(MouseButton button, int x, int y) = 0;
+    virtual void FormMouseMove(int x, int y) = 0;
+    virtual void FormMouseUp(MouseButton button, int x, int y) = 0;
+    // `key` is a Windows virtual-key code (see keycodes.h).
+    virtual void FormKeyDown(int key) = 0;
+    virtual void OnTimer(TimerId timer) = 0;
+    // The window needs its picture again (exposed, resized).
+    virtual void FormPaint() = 0;
+    virtual void OnMinimize() = 0;
+    virtual void OnRestore() = 0;
+    // Writes the state dump of the headless driver.
+    virtual void WriteStateDump(const std::string& path) = 0;
+};
+
+}  // namespace orvane

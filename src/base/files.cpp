@@ -85,39 +85,75 @@ bool ReadFileBounded(const fs::path& path, size_t limit, std::string& bytes, std
     return true;
 }
 
-bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string& error) {
+AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
+
+void AtomicFileWriter::Abandon() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    fd_ = -1;
+    temporary_.clear();
+}
+
+bool AtomicFileWriter::Open(const fs::path& path, std::string& error) {
+    Abandon();
+    target_ = path;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0) {
+    fd_ = mkstemp(pattern.data());
+    if (fd_ < 0) {
         error = "cannot create a temporary file in " + folder.string() + ": " + std::strerror(errno);
         return false;
     }
+    temporary_ = pattern;
+    // mkstemp creates the file private; a game file is an ordinary one.
+    ::fchmod(fd_, 0644);
+    return true;
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes, std::string& error) {
     size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (fd_ >= 0 && done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            error = "cannot write " + path.string() + ": " + std::strerror(errno);
-            ::close(fd);
-            ::unlink(pattern.c_str());
+            error = "cannot write " + target_.string() + ": " + std::strerror(errno);
+            Abandon();
             return false;
         }
         done += static_cast<size_t>(n);
     }
-    // mkstemp creates the file private; a game file is an ordinary one.
-    ::fchmod(fd, 0644);
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        error = "cannot write " + path.string() + ": " + std::strerror(errno);
-        ::unlink(pattern.c_str());
-        return false;
-    }
-    if (::rename(pattern.c_str(), path.c_str()) != 0) {
-        error = "cannot replace " + path.string() + ": " + std::strerror(errno);
-        ::unlink(pattern.c_str());
+    if (fd_ < 0) {
+        error = "cannot write " + target_.string() + ": the file is not open";
         return false;
     }
     return true;
+}
+
+bool AtomicFileWriter::Commit(std::string& error) {
+    if (fd_ < 0) {
+        error = "cannot write " + target_.string() + ": the file is not open";
+        return false;
+    }
+    const bool synced = ::fsync(fd_) == 0;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!synced || !closed) {
+        error = "cannot write " + target_.string() + ": " + std::strerror(errno);
+        Abandon();
+        return false;
+    }
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        error = "cannot replace " + target_.string() + ": " + std::strerror(errno);
+        Abandon();
+        return false;
+    }
+    temporary_.clear();
+    return true;
+}
+
+bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string& error) {
+    AtomicFileWriter writer;
+    return writer.Open(path, error) && writer.Write(bytes, error) && writer.Commit(error);
 }
 
 std::vector<std::string> SplitTextFileLines(std::string_view text) {

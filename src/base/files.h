@@ -32,6 +32,26 @@ bool ReadFileBounded(const fs::path& path, size_t limit, std::string& bytes, std
 // never leaves a half-written file.
 bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string& error);
 
+// The same for a file written piece by piece. Nothing replaces the target until Commit();
+// a writer destroyed before that removes its temporary file.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter() = default;
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool Open(const fs::path& path, std::string& error);
+    bool Write(std::string_view bytes, std::string& error);
+    bool Commit(std::string& error);
+
+private:
+    void Abandon();
+    fs::path target_;
+    std::string temporary_;
+    int fd_ = -1;
+};
+
 // Splits a text file the way a string list loads one: CR LF, a lone CR and a lone LF each end a
 // line; a break at the very end does not start another line.
 std::vector<std::string> SplitTextFileLines(std::string_view text);

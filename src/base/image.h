@@ -2,6 +2,7 @@
 // and the transparency byte T on top (0 opaque, 255 invisible).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,13 +14,13 @@ struct Image {
     std::vector<uint32_t> pixels;  // row-major, width * height, top row first
 
     Image() = default;
-    Image(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, 0) {}
+    Image(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, 0) {}
 
     bool empty() const { return width <= 0 || height <= 0; }
-    uint32_t* row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
-    const uint32_t* row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
-    uint32_t& at(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
-    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    uint32_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
+    const uint32_t* row(int y) const { return pixels.data() + static_cast<std::size_t>(y) * width; }
+    uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 constexpr uint32_t MakePixel(uint8_t r, uint8_t g, uint8_t b, uint8_t t = 0) {

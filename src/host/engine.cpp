@@ -1,1 +1,82 @@
+#include "host/engine.h"
 
+#include "base/log.h"
+#include "render/display.h"
+#include "script/triggers.h"
+#include "shell/save_folder.h"
+
+namespace orvane {
+
+Engine::Engine(Platform& platform_, GameFolders folders_)
+    : platform(platform_),
+      folders(std::move(folders_)),
+      pictures(folders.gameDir, folders.playerDir) {}
+
+void Engine::SetWaveVolumeFromLevel() {
+    const uint32_t channel = static_cast<uint32_t>(SoundVolume) * 0x1999u;
+    platform.audio().SetWaveVolume((channel & 0xFFFF) | ((channel & 0xFFFF) << 16));
+}
+
+void Engine::LoadScriptLists() {
+    const auto& dir = folders.gameDir;
+    LoadScriptFile(dir, "objects.scn", lists.ObjectCatalog);
+    LoadScriptFile(dir, "master.scn", lists.ScriptLines);
+    LoadScriptFile(dir, "code.scn", lists.CodeLines);
+    LoadScriptFile(dir, "playlist.scn", lists.Playlist);
+    LoadTriggers(dir, folders.playerDir, Triggers);
+    LoadScriptFile(dir, "gallery.scn", lists.GalleryList);
+}
+
+void Engine::ReloadPlaylist() {
+    lists.Playlist.clear();
+    platform.SetTimerEnabled(TimerId::MusicTimer, false);
+    slots.Release(kSlotMusicBuffer);
+    LoadScriptFile(folders.gameDir, "playlist.scn", lists.Playlist);
+}
+
+bool Engine::Start() {
+    saveFolder = PrepareSaveFolder(folders.playerDir);
+    Suspended = false;
+    SoundVolume = 5;
+    SetWaveVolumeFromLevel();
+    MusicVolume = 5;
+    LoadGameCursor();
+    ScreenMode = 1;
+    ScriptPos = 1;
+    LoadScriptLists();
+
+    if (!saveFolder || !ListSaveGames(*saveFolder, SaveGames)) {
+        platform.ShowMessage(kSaveFolderError);
+        return false;
+    }
+    LoadScriptFile(folders.gameDir, "default_text.scn", lists.TextDefaults);
+    ApplyTextDefaults();
+    LoadScriptFile(folders.gameDir, "names.scn", lists.NameList);
+    RegisterGameFonts();
+
+    if (!SetUpDisplay(slots, platform)) return false;
+    slots.ClearPoolFlags();
+    CreateFixedSurfaces(slots);
+    LoadFixedPictures(slots, pictures);
+    pictures.LoadPicture(*slots.Get(kSlotBackBuffer), "blackscreen.jpg");
+    Present(slots, platform);
+
+    ScriptPos = 0;
+    ResetStage();
+    startupCompleted = true;
+    RunScript();
+    ReloadPlaylist();
+    StartFirstTrack();
+    return true;
+}
+
+void Engine::FormDestroy() {
+    ReleaseAll(slots);
+    std::error_code ec;
+    std::filesystem::remove(folders.playerDir / kThumbnailName, ec);
+    if (!startupCompleted) return;
+    std::string error;
+    if (!SaveTriggers(Triggers, folders.playerDir, error)) LogError(error);
+}
+
+}  // namespace orvane

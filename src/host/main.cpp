@@ -1,1 +1,70 @@
-int main() { return 0; }
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "host/engine.h"
+#include "host/options.h"
+#include "platform/headless_platform.h"
+#include "platform/sdl_platform.h"
+
+namespace {
+
+constexpr int kExitStartFailed = 1;
+constexpr int kExitUsage = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace orvane;
+    LaunchOptions options;
+    std::string error;
+    if (!ParseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "orvane: %s\nTry 'orvane --help'.\n", error.c_str());
+        return kExitUsage;
+    }
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::puts("orvane 0.1.0");
+        return 0;
+    }
+
+    auto getenv = [](const char* name) { return std::getenv(name); };
+    const ConfigValues config = ReadConfigFile(options.configFile.value_or(DefaultConfigFile(getenv)));
+    std::error_code ec;
+    const GameFolders folders = ResolveGameFolders(config, options.folders,
+                                                   std::filesystem::current_path(ec),
+                                                   DefaultPlayerDataDir(getenv));
+    if (!std::filesystem::is_directory(folders.gameDir, ec)) {
+        std::fprintf(stderr, "orvane: the game folder %s does not exist\n",
+                     folders.gameDir.c_str());
+        return kExitStartFailed;
+    }
+
+    std::unique_ptr<Platform> platform;
+    HeadlessPlatform* headless = nullptr;
+    if (options.headless) {
+        auto backend = std::make_unique<HeadlessPlatform>();
+        headless = backend.get();
+        if (options.eventsFile && !backend->LoadEvents(*options.eventsFile, error)) {
+            std::fprintf(stderr, "orvane: %s\n", error.c_str());
+            return kExitUsage;
+        }
+        platform = std::move(backend);
+    } else {
+        platform = std::make_unique<SdlPlatform>();
+    }
+
+    Engine engine(*platform, folders);
+    if (!engine.Start()) {
+        engine.FormDestroy();
+        return kExitStartFailed;
+    }
+    platform->Run(engine);
+    engine.FormDestroy();
+    if (headless && !headless->succeeded()) return kExitStartFailed;
+    return 0;
+}

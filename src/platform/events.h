@@ -25,7 +25,7 @@ public:
     virtual void OnMinimize() = 0;
     virtual void OnRestore() = 0;
     // Writes the state dump of the headless driver.
-    virtual void WriteStateDump(const std::string& path) = 0;
+    virtual bool WriteStateDump(const std::string& path) = 0;
 };
 
 }  // namespace orvane

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the game and the tests need. As root it runs apt-get;
+# otherwise it prints the one command to run and stops.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    libsdl2-dev libx11-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev libpng-dev
+    libgtest-dev libbenchmark-dev
+    xvfb xauth fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Some packages are missing. Install them with:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,46 @@
+// Loads a named picture, loose file first, else from the main archive, into an existing surface.
+//
+// The kind is told by the name alone: ".jpg" or ".jpeg" anywhere in it (case-sensitive) is a
+// JPEG, everything else a BMP. The surface keeps its size: a larger picture is cut at the right
+// and bottom, and what a smaller one does not cover is black.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "base/image.h"
+
+namespace orvane {
+
+inline constexpr char kMainArchive[] = "Orvane.pak";
+// The save-game thumbnail: always the file in the player's folder, never an archive entry.
+inline constexpr char kThumbnailName[] = "screen_.bmp";
+
+class PictureLoader {
+public:
+    PictureLoader(std::filesystem::path gameDir, std::filesystem::path playerDir);
+
+    // Always 0, as callers expect; a picture that cannot be had leaves the rules below:
+    // a missing JPEG repeats the last JPEG decoded (the decoder keeps it); a missing BMP leaves
+    // the surface untouched and records 0 x 0. Broken files are reported on stderr.
+    int LoadPicture(Image& target, std::string_view name);
+
+    int LastPictureWidth = 0;
+    int LastPictureHeight = 0;
+
+private:
+    bool LoadJpeg(std::string_view name);
+    bool LoadBmp(std::string_view name, Image& decoded);
+
+    std::filesystem::path gameDir_;
+    std::filesystem::path playerDir_;
+    Image lastJpeg_;  // the decoder's current picture
+};
+
+// Copies `picture` to the top-left of `target` without resizing it; the rest becomes black.
+void CopyPictureInto(Image& target, const Image& picture);
+
+bool IsJpegName(std::string_view name);
+
+}  // namespace orvane

@@ -1,0 +1,76 @@
+// The engine object: owns all state of the running game, as the original main window did, and
+// receives the window's events.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "archive/picture_loader.h"
+#include "platform/config.h"
+#include "platform/events.h"
+#include "platform/platform.h"
+#include "render/media_slots.h"
+#include "script/script_files.h"
+
+namespace orvane {
+
+inline constexpr char kSaveFolderError[] = "Unable to open directory";
+
+class Engine : public EventHandler {
+public:
+    Engine(Platform& platform, GameFolders folders);
+
+    // The start-up sequence. False when the game cannot run (the reason was shown already).
+    bool Start();
+    // Shutdown: releases the display, removes the thumbnail file and, when start-up completed,
+    // writes the persistent triggers.
+    void FormDestroy();
+
+    void FormMouseDown(MouseButton button, int x, int y) override;
+    void FormMouseMove(int x, int y) override;
+    void FormMouseUp(MouseButton button, int x, int y) override;
+    void FormKeyDown(int key) override;
+    void OnTimer(TimerId timer) override;
+    void FormPaint() override;
+    void OnMinimize() override;
+    void OnRestore() override;
+    bool WriteStateDump(const std::string& path) override;
+    std::string StateDumpText() const;
+
+    Platform& platform;
+    const GameFolders folders;
+    MediaSlots slots;
+    PictureLoader pictures;
+
+    ScriptLists lists;
+    StringList Triggers;
+    std::vector<std::string> SaveGames;
+    std::optional<std::filesystem::path> saveFolder;
+
+    int ScreenMode = 1;
+    int ScriptPos = 1;
+    int SoundVolume = 5;
+    int MusicVolume = 5;
+    int PlaylistIndex = 0;
+    bool Suspended = false;
+    bool Paused = false;
+    bool Animating = false;
+    bool startupCompleted = false;
+
+private:
+    void LoadScriptLists();
+    void ReloadPlaylist();
+    void SetWaveVolumeFromLevel();
+
+    // Start-up steps whose subsystems arrive with later work: each is a deliberate no-op here.
+    void ApplyTextDefaults() {}  // text settings and fonts from "default_text.scn"
+    void RegisterGameFonts() {}  // "Micra_Normal.ttf", "OfficinaSansCTT.TTF"
+    void LoadGameCursor() {}     // "cursor1.cur"
+    void ResetStage() {}         // the stage lists, emptied
+    void RunScript() {}          // the interpreter, from ScriptPos
+    void StartFirstTrack() {}    // line 0 of the playlist
+};
+
+}  // namespace orvane

@@ -1,0 +1,33 @@
+// What the engine shows of itself in the headless driver's state dump.
+#include "base/files.h"
+#include "base/log.h"
+#include "host/engine.h"
+#include "host/state_dump.h"
+
+namespace orvane {
+
+std::string Engine::StateDumpText() const {
+    StateDump dump = EmptyStateDump();
+    dump.Set("screen_mode", ScreenMode);
+    dump.Set("script_pos", ScriptPos);
+    dump.Set("paused", Paused ? 1 : 0);
+    dump.Set("animating", Animating ? 1 : 0);
+    dump.Set("sound_volume", SoundVolume);
+    dump.Set("music_volume", MusicVolume);
+    dump.Set("presents", static_cast<long long>(platform.presents()));
+    dump.Section("triggers") = Triggers;
+    dump.Section("names") = lists.NameList;
+    dump.Section("saves") = SaveGames;
+    return FormatStateDump(dump);
+}
+
+bool Engine::WriteStateDump(const std::string& path) {
+    std::string error;
+    if (!WriteFileAtomic(path, StateDumpText(), error)) {
+        LogError(error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orvane

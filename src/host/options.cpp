@@ -1,0 +1,67 @@
+#include "host/options.h"
+
+namespace orvane {
+
+bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& options,
+                        std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::optional<std::filesystem::path>& into) {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--game-dir") {
+            if (!value(options.folders.gameDir)) return false;
+        } else if (arg == "--cd-dir") {
+            if (!value(options.folders.cdDir)) return false;
+        } else if (arg == "--config") {
+            if (!value(options.configFile)) return false;
+        } else if (arg == "--events") {
+            if (!value(options.eventsFile)) return false;
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    if (options.eventsFile && !options.headless) {
+        error = "--events works with --headless only";
+        return false;
+    }
+    return true;
+}
+
+std::string UsageText() {
+    return R"(Usage: orvane [OPTIONS]
+
+Plays the game in the game folder: its scripts and pictures in "Orvane.pak" (or as loose files
+beside it) and its voices in "Sounds.pak".
+
+Options:
+  --game-dir DIR   the game folder (default: "Path" of orvane.ini, else the current folder)
+  --cd-dir DIR     the folder that holds "Sounds.pak" (default: "CD_Path" of orvane.ini,
+                   else the game folder)
+  --config FILE    read FILE instead of $XDG_CONFIG_HOME/orvane/orvane.ini
+  --headless       run without a window or sound on a virtual clock, then exit
+  --events FILE    with --headless: play the events of FILE (wait MS, move X Y, down/up/click
+                   X Y [left|right|middle], drag X1 Y1 X2 Y2, key NAME, shot FILE.png,
+                   state FILE, quit)
+  --version        print the version
+  -h, --help       print this help
+
+orvane.ini holds lines "Path=DIR" and "CD_Path=DIR". Saved games, screenshots and the player's
+"triggers.scn" are kept in the game folder when it is writable, else in
+$XDG_DATA_HOME/orvane. F11 switches full screen on and off.
+)";
+}
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+// The command line of the `orvane` program.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/config.h"
+
+namespace orvane {
+
+struct LaunchOptions {
+    bool help = false;
+    bool version = false;
+    bool headless = false;
+    FolderOverrides folders;
+    std::optional<std::filesystem::path> configFile;  // instead of the default orvane.ini
+    std::optional<std::filesystem::path> eventsFile;
+};
+
+// False with a message for a command line that cannot be understood.
+bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& options,
+                        std::string& error);
+
+std::string UsageText();
+
+}  // namespace orvane

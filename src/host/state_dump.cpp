@@ -1,0 +1,64 @@
+#include "host/state_dump.h"
+
+#include "base/text.h"
+
+namespace orvane {
+namespace {
+
+constexpr const char* kKeys[] = {
+    "screen_mode", "script_pos", "scene_name",  "paused",       "animating",
+    "shown_text",  "menu_kind",  "hover_action", "music_track", "music_attenuation",
+    "voice",       "effect",     "sound_volume", "music_volume", "presents",
+};
+constexpr const char* kSections[] = {"stage",    "moves", "fades", "cycles",
+                                     "triggers", "names", "saves"};
+
+std::string Escape(const std::string& cp1251) {
+    std::string out;
+    for (char c : Cp1251ToUtf8(cp1251)) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+void StateDump::Set(const std::string& key, const std::string& value) {
+    for (auto& [name, text] : keys) {
+        if (name == key) {
+            text = value;
+            return;
+        }
+    }
+    keys.emplace_back(key, value);
+}
+
+void StateDump::Set(const std::string& key, long long value) { Set(key, std::to_string(value)); }
+
+std::vector<std::string>& StateDump::Section(const std::string& name) {
+    for (auto& [section, lines] : sections) {
+        if (section == name) return lines;
+    }
+    return sections.emplace_back(name, std::vector<std::string>{}).second;
+}
+
+StateDump EmptyStateDump() {
+    StateDump dump;
+    for (const char* key : kKeys) dump.keys.emplace_back(key, "");
+    for (const char* section : kSections) dump.sections.emplace_back(section, std::vector<std::string>{});
+    return dump;
+}
+
+std::string FormatStateDump(const StateDump& dump) {
+    std::string text;
+    for (const auto& [key, value] : dump.keys) text += key + "=" + Escape(value) + "\n";
+    for (const auto& [section, lines] : dump.sections) {
+        text += "[" + section + "]\n";
+        for (const std::string& line : lines) text += Escape(line) + "\n";
+    }
+    return text;
+}
+
+}  // namespace orvane

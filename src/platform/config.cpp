@@ -1,0 +1,77 @@
+#include "platform/config.h"
+
+#include "base/files.h"
+#include "base/text.h"
+
+namespace orvane {
+namespace {
+
+std::filesystem::path HomeRelative(const std::function<const char*(const char*)>& getenv,
+                                   const char* variable, const char* fallback) {
+    const char* value = getenv(variable);
+    if (value && *value) return std::filesystem::path(value) / "orvane";
+    const char* home = getenv("HOME");
+    return std::filesystem::path(home && *home ? home : ".") / fallback / "orvane";
+}
+
+std::filesystem::path Absolute(const std::filesystem::path& p, const std::filesystem::path& base) {
+    return (p.is_absolute() ? p : base / p).lexically_normal();
+}
+
+}  // namespace
+
+ConfigValues ReadConfigFile(const std::filesystem::path& file) {
+    ConfigValues values;
+    std::string text, error;
+    if (!ReadFileBounded(file, 1 << 20, text, error)) return values;
+    values.found = true;
+    for (const std::string& raw : SplitTextFileLines(text)) {
+        const std::string_view line = Trim(raw);
+        if (line.empty() || line[0] == '#' || line[0] == ';' || line[0] == '[') continue;
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos) continue;
+        const std::string key = LowerCaseCp1251(Trim(line.substr(0, eq)));
+        std::string value(Trim(line.substr(eq + 1)));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+            value = value.substr(1, value.size() - 2);
+        }
+        if (key == "path") values.path = value;
+        if (key == "cd_path") values.cdPath = value;
+    }
+    return values;
+}
+
+std::filesystem::path DefaultConfigFile(const std::function<const char*(const char*)>& getenv) {
+    return HomeRelative(getenv, "XDG_CONFIG_HOME", ".config") / kConfigFileName;
+}
+
+std::filesystem::path DefaultPlayerDataDir(const std::function<const char*(const char*)>& getenv) {
+    return HomeRelative(getenv, "XDG_DATA_HOME", ".local/share");
+}
+
+GameFolders ResolveGameFolders(const ConfigValues& config, const FolderOverrides& overrides,
+                               const std::filesystem::path& currentDir,
+                               const std::filesystem::path& playerDataDir,
+                               const std::function<bool(const std::filesystem::path&)>& isWritable) {
+    GameFolders folders;
+    folders.gameDir = currentDir;
+    folders.cdDir = currentDir;
+    if (config.found) {
+        if (config.cdPath && !config.cdPath->empty()) folders.cdDir = *config.cdPath;
+        if (config.path && !config.path->empty()) folders.gameDir = *config.path;
+    }
+    if (overrides.gameDir) {
+        folders.gameDir = *overrides.gameDir;
+        // A game folder named on the command line carries its sounds unless told otherwise.
+        if (!(config.found && config.cdPath && !config.cdPath->empty())) {
+            folders.cdDir = *overrides.gameDir;
+        }
+    }
+    if (overrides.cdDir) folders.cdDir = *overrides.cdDir;
+    folders.gameDir = Absolute(folders.gameDir, currentDir);
+    folders.cdDir = Absolute(folders.cdDir, currentDir);
+    folders.playerDir = isWritable(folders.gameDir) ? folders.gameDir : playerDataDir;
+    return folders;
+}
+
+}  // namespace orvane

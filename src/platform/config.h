@@ -1,0 +1,51 @@
+// Where the game is: the stand-in for the original's registry key ("Path", "CD_Path"), read
+// from orvane.ini in the user's configuration folder and overridden by command-line options.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "base/files.h"
+
+namespace orvane {
+
+inline constexpr char kConfigFileName[] = "orvane.ini";
+
+struct ConfigValues {
+    bool found = false;  // the file exists, as the registry key existed
+    std::optional<std::string> path;    // "Path": the game folder
+    std::optional<std::string> cdPath;  // "CD_Path": the folder that holds "Sounds.pak"
+};
+
+// Reads `key=value` lines; `[sections]`, blank lines and lines starting with # or ; are
+// skipped; keys compare without regard to case. A missing file is not an error.
+ConfigValues ReadConfigFile(const std::filesystem::path& file);
+
+// $XDG_CONFIG_HOME/orvane/orvane.ini, or ~/.config/orvane/orvane.ini.
+std::filesystem::path DefaultConfigFile(const std::function<const char*(const char*)>& getenv);
+// $XDG_DATA_HOME/orvane, or ~/.local/share/orvane: the player's files when the game folder is
+// not writable.
+std::filesystem::path DefaultPlayerDataDir(const std::function<const char*(const char*)>& getenv);
+
+struct GameFolders {
+    std::filesystem::path gameDir;    // GamePath: scripts, archives, pictures
+    std::filesystem::path cdDir;      // CdPath: "Sounds.pak"
+    std::filesystem::path playerDir;  // saves, the player's trigger file, screenshots
+};
+
+struct FolderOverrides {
+    std::optional<std::filesystem::path> gameDir;  // --game-dir
+    std::optional<std::filesystem::path> cdDir;    // --cd-dir
+};
+
+// With no configuration the current folder is both the game and the data folder. The player's
+// files stay in the game folder when it is writable, as the original kept them, and move to
+// `playerDataDir` (created on demand) when it is not.
+GameFolders ResolveGameFolders(
+    const ConfigValues& config, const FolderOverrides& overrides,
+    const std::filesystem::path& currentDir, const std::filesystem::path& playerDataDir,
+    const std::function<bool(const std::filesystem::path&)>& isWritable = IsWritableDirectory);
+
+}  // namespace orvane

@@ -1,0 +1,63 @@
+// The headless backend: no window, no sound device, a virtual clock. It plays an event file
+// (wait, move, down, up, click, drag, key, shot, state, quit) against the engine.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace orvane {
+
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform() = default;
+
+    uint64_t Now() const override { return clock_; }
+    void Sleep(int ms) override;
+    bool OpenWindow() override { return windowAvailable; }
+    void Present(const Image& frame) override;
+    void ShowMessage(std::string_view cp1251Text) override;
+    // Plays the event file given to LoadEvents (none: returns at once).
+    void Run(EventHandler& handler) override;
+    AudioDevice& audio() override { return audio_; }
+
+    // Reads and checks the whole event file first, so that a typo fails before anything runs.
+    bool LoadEvents(const std::filesystem::path& file, std::string& error);
+    // Lines of event text (for tests); `origin` names them in messages.
+    bool LoadEventText(const std::string& text, const std::string& origin, std::string& error);
+
+    // Advances the virtual clock to `time`, firing the timers that fall due in time order.
+    void AdvanceTo(EventHandler& handler, uint64_t time);
+
+    const Image& lastFrame() const { return lastFrame_; }
+    const std::vector<std::string>& messages() const { return messages_; }
+    RecordingAudioDevice& recordingAudio() { return audio_; }
+    // False when a `shot` or `state` could not be written.
+    bool succeeded() const { return succeeded_; }
+
+    bool windowAvailable = true;  // tests turn it off to see the engine fail to start
+
+private:
+    struct Event {
+        std::string verb;
+        std::vector<int> numbers;
+        std::string word;  // button, key name, or file
+        int line = 0;
+    };
+    void Dispatch(EventHandler& handler, const Event& event);
+
+    uint64_t clock_ = 0;
+    std::vector<Event> events_;
+    std::string origin_;
+    Image lastFrame_;
+    std::vector<std::string> messages_;
+    RecordingAudioDevice audio_;
+    bool succeeded_ = true;
+};
+
+// The Windows key code of a key name of the event file; 0 when unknown.
+int KeyCodeFromName(const std::string& name);
+
+}  // namespace orvane

@@ -1,0 +1,51 @@
+// The table of media objects, addressed by fixed slot numbers that the whole engine uses.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "render/surface.h"
+
+namespace orvane {
+
+inline constexpr int kSlotCount = 33;
+// Slots 1 (music buffer) and 3 (music file reader) belong to the music player.
+inline constexpr int kSlotMusicBuffer = 1;
+inline constexpr int kSlotMusicFile = 3;
+inline constexpr int kSlotPrimary = 5;
+inline constexpr int kSlotBackBuffer = 6;
+inline constexpr int kSlotThumbnail = 7;
+inline constexpr int kSlotBlack = 8;
+inline constexpr int kSlotWhite = 9;
+inline constexpr int kSlotRedBox = 10;
+inline constexpr int kSlotScreenFirst = 12;  // five pictures of the current screen, 12..16
+inline constexpr int kSlotScreenLast = 16;
+inline constexpr int kSlotPoolFirst = 17;  // fifteen stage objects, 17..31
+inline constexpr int kSlotPoolLast = 31;
+inline constexpr int kPoolSize = kSlotPoolLast - kSlotPoolFirst + 1;
+inline constexpr int kSlotDevice = 32;
+
+class MediaSlots {
+public:
+    // The surface in `slot`, or null when the slot is empty or out of range.
+    Surface* Get(int slot);
+    const Surface* Get(int slot) const;
+    // Replaces whatever the slot held with a new black surface.
+    Surface& Create(int slot, int width, int height);
+    void Release(int slot);
+
+    bool PoolInUse(int slot) const;
+    void SetPoolInUse(int slot, bool inUse);
+    void ClearPoolFlags();
+    // The lowest pool slot whose flag is clear; -1 when all fifteen are taken.
+    int FirstFreePoolSlot() const;
+
+    // Slot 32: whether the display device has been set up.
+    bool deviceCreated = false;
+
+private:
+    std::array<std::unique_ptr<Surface>, kSlotCount> surfaces_;
+    std::array<bool, kPoolSize> poolInUse_{};
+};
+
+}  // namespace orvane

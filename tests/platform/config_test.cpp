@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "platform/config.h"
+#include "support/temp_dir.h"
+
+namespace orvane {
+namespace {
+
+using testing::TempDir;
+
+TEST(ConfigFile, ReadsPathAndCdPathAndIgnoresTheRest) {
+    TempDir dir;
+    dir.Write("orvane.ini",
+              "[Orvane]\r\n# a comment\r\n; another\r\npath = /games/orvane\r\n"
+              "CD_Path=\"/media/cd\"\r\nColour=blue\r\nno equals sign\r\n");
+    const ConfigValues values = ReadConfigFile(dir / "orvane.ini");
+    EXPECT_TRUE(values.found);
+    EXPECT_EQ(values.path, "/games/orvane");
+    EXPECT_EQ(values.cdPath, "/media/cd");
+    EXPECT_FALSE(ReadConfigFile(dir / "absent.ini").found);
+}
+
+TEST(ConfigFile, LivesUnderTheXdgFoldersOrHome) {
+    std::map<std::string, std::string> env{{"HOME", "/home/p"}};
+    auto getenv = [&](const char* name) -> const char* {
+        auto it = env.find(name);
+        return it == env.end() ? nullptr : it->second.c_str();
+    };
+    EXPECT_EQ(DefaultConfigFile(getenv), "/home/p/.config/orvane/orvane.ini");
+    EXPECT_EQ(DefaultPlayerDataDir(getenv), "/home/p/.local/share/orvane");
+    env["XDG_CONFIG_HOME"] = "/cfg";
+    env["XDG_DATA_HOME"] = "/data";
+    EXPECT_EQ(DefaultConfigFile(getenv), "/cfg/orvane/orvane.ini");
+    EXPECT_EQ(DefaultPlayerDataDir(getenv), "/data/orvane");
+}
+
+TEST(GameFolders, FollowConfigurationThenOptionsAndMovePlayerFilesOffReadOnlyGames) {
+    auto writable = [](const std::filesystem::path&) { return true; };
+    auto readOnly = [](const std::filesystem::path&) { return false; };
+    const std::filesystem::path cwd = "/start", data = "/data/orvane";
+
+    GameFolders none = ResolveGameFolders({}, {}, cwd, data, writable);
+    EXPECT_EQ(none.gameDir, cwd);
+    EXPECT_EQ(none.cdDir, cwd);
+    EXPECT_EQ(none.playerDir, cwd);
+
+    ConfigValues config{true, "/games/orvane", "/media/cd"};
+    GameFolders configured = ResolveGameFolders(config, {}, cwd, data, readOnly);
+    EXPECT_EQ(configured.gameDir, "/games/orvane");
+    EXPECT_EQ(configured.cdDir, "/media/cd");
+    EXPECT_EQ(configured.playerDir, data);
+
+    // A game folder named on the command line carries its sounds unless told otherwise.
+    GameFolders option = ResolveGameFolders({}, {std::filesystem::path("game"), {}}, cwd, data,
+                                            writable);
+    EXPECT_EQ(option.gameDir, "/start/game");
+    EXPECT_EQ(option.cdDir, "/start/game");
+    GameFolders both = ResolveGameFolders(config, {std::filesystem::path("/g"),
+                                                   std::filesystem::path("/c")},
+                                          cwd, data, writable);
+    EXPECT_EQ(both.gameDir, "/g");
+    EXPECT_EQ(both.cdDir, "/c");
+    EXPECT_EQ(both.playerDir, "/g");
+}
+
+}  // namespace
+}  // namespace orvane

@@ -12,6 +12,8 @@ TimerSet::TimerSet() {
 
 void TimerSet::SetInterval(TimerId id, int ms, uint64_t now) {
     Slot& s = slot(id);
+    // Setting the interval a timer already has does not restart its count.
+    if (s.interval == std::max(ms, 0)) return;
     s.interval = std::max(ms, 0);
     s.due = now + static_cast<uint64_t>(std::max(s.interval, 1));
 }

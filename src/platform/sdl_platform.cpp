@@ -1,0 +1,336 @@
+#include "platform/sdl_platform.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <string>
+
+#include "base/log.h"
+#include "base/text.h"
+#include "platform/sdl_keymap.h"
+
+namespace orvane {
+namespace {
+
+// Enough events to drain an ordinary burst, few enough that a flood of mouse motion cannot keep
+// the timers waiting.
+constexpr int kEventsPerBatch = 128;
+
+std::optional<MouseButton> ToMouseButton(Uint8 button) {
+    switch (button) {
+        case SDL_BUTTON_LEFT:
+            return MouseButton::Left;
+        case SDL_BUTTON_RIGHT:
+            return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The renderer reports positions in frame coordinates, but a pointer over the black bars lies
+// outside the frame, and the engine indexes its hit maps with them.
+int ClampX(int x) {
+    return std::clamp(x, 0, kScreenWidth - 1);
+}
+int ClampY(int y) {
+    return std::clamp(y, 0, kScreenHeight - 1);
+}
+
+}  // namespace
+
+struct SdlPlatform::Sdl {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    bool videoStarted = false;
+
+    // The last frame, so that the window can show it again while the engine is busy or asleep.
+    Image frame{kScreenWidth, kScreenHeight};
+    bool hasFrame = false;
+
+    bool quitRequested = false;
+    bool minimized = false;
+    // What the handler was last told, so that a minimise and restore during a Sleep reach it
+    // as the state they left behind.
+    bool handlerSawMinimized = false;
+    bool paintPending = false;
+
+    ~Sdl() { Close(); }
+
+    bool Open();
+    bool Fail(const char* what);
+    void Close();
+    bool CreateTexture();
+    void Keep(const Image& source);
+    void Upload();
+    void Redraw();
+    void ToggleFullscreen();
+    // Handles what the window does by itself; false for input meant for the engine.
+    bool HandleOwnEvent(const SDL_Event& event);
+    void OnWindowEvent(Uint8 what);
+    void DeliverInput(const SDL_Event& event, EventHandler& handler);
+    void DeliverWindowState(EventHandler& handler);
+};
+
+bool SdlPlatform::Sdl::Open() {
+    if (window) return true;
+    // A windowed game should not switch off the desktop's compositor.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return Fail("cannot start SDL");
+    videoStarted = true;
+    window = SDL_CreateWindow("Orvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
+    if (!window) return Fail("cannot create the window");
+    SDL_SetWindowMinimumSize(window, kScreenWidth / 4, kScreenHeight / 4);
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) return Fail("cannot create a renderer");
+    // The frame keeps 4:3 with black bars at any window size, and mouse positions come back in
+    // frame coordinates.
+    if (SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight) != 0) {
+        return Fail("cannot scale the frame");
+    }
+    if (!CreateTexture()) return Fail("cannot create the frame texture");
+    Upload();
+    Redraw();
+    return true;
+}
+
+bool SdlPlatform::Sdl::Fail(const char* what) {
+    LogError(std::string(what) + ": " + SDL_GetError());
+    Close();
+    return false;
+}
+
+void SdlPlatform::Sdl::Close() {
+    if (texture) SDL_DestroyTexture(texture);
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
+    if (videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+    texture = nullptr;
+    renderer = nullptr;
+    window = nullptr;
+    videoStarted = false;
+}
+
+bool SdlPlatform::Sdl::CreateTexture() {
+    if (texture) SDL_DestroyTexture(texture);
+    // RGB888 is the 32-bit word 0x??RRGGBB: our pixels as they are, the T byte ignored.
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                kScreenWidth, kScreenHeight);
+    return texture != nullptr;
+}
+
+void SdlPlatform::Sdl::Keep(const Image& source) {
+    hasFrame = true;
+    if (source.width == frame.width && source.height == frame.height) {
+        std::copy(source.pixels.begin(), source.pixels.end(), frame.pixels.begin());
+        return;
+    }
+    // A frame of another size would be an engine fault; show what fits rather than read past it.
+    std::fill(frame.pixels.begin(), frame.pixels.end(), 0);
+    const int width = std::min(source.width, frame.width);
+    for (int y = 0; y < std::min(source.height, frame.height); ++y) {
+        std::copy_n(source.row(y), std::max(width, 0), frame.row(y));
+    }
+}
+
+void SdlPlatform::Sdl::Upload() {
+    if (texture) SDL_UpdateTexture(texture, nullptr, frame.pixels.data(), frame.width * 4);
+}
+
+void SdlPlatform::Sdl::Redraw() {
+    if (!renderer) return;
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    if (hasFrame && texture) SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
+void SdlPlatform::Sdl::ToggleFullscreen() {
+    const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        LogWarning(std::string("cannot switch full screen: ") + SDL_GetError());
+    }
+}
+
+bool SdlPlatform::Sdl::HandleOwnEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            quitRequested = true;
+            return true;
+        case SDL_WINDOWEVENT:
+            OnWindowEvent(event.window.event);
+            return true;
+        case SDL_RENDER_TARGETS_RESET:
+            Upload();
+            Redraw();
+            return true;
+        case SDL_RENDER_DEVICE_RESET:
+            // The device lost every texture; ours is rebuilt from the kept frame.
+            if (CreateTexture()) Upload();
+            Redraw();
+            paintPending = true;
+            return true;
+        case SDL_KEYDOWN:
+            if (event.key.keysym.scancode != SDL_SCANCODE_F11) return false;
+            // Holding the key must not make the window flicker between the two modes.
+            if (!event.key.repeat) ToggleFullscreen();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void SdlPlatform::Sdl::OnWindowEvent(Uint8 what) {
+    switch (what) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            Redraw();
+            paintPending = true;
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            minimized = true;
+            break;
+        // A window minimised from the maximised state comes back maximised.
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            minimized = false;
+            break;
+        default:
+            break;
+    }
+}
+
+void SdlPlatform::Sdl::DeliverInput(const SDL_Event& event, EventHandler& handler) {
+    switch (event.type) {
+        case SDL_MOUSEBUTTONDOWN:
+            if (const auto button = ToMouseButton(event.button.button)) {
+                handler.FormMouseDown(*button, ClampX(event.button.x), ClampY(event.button.y));
+            }
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (const auto button = ToMouseButton(event.button.button)) {
+                handler.FormMouseUp(*button, ClampX(event.button.x), ClampY(event.button.y));
+            }
+            break;
+        case SDL_MOUSEMOTION:
+            handler.FormMouseMove(ClampX(event.motion.x), ClampY(event.motion.y));
+            break;
+        case SDL_KEYDOWN:
+            // Repeats included: a held key repeats for the engine as it did on Windows.
+            if (const int key = VirtualKeyFromScancode(event.key.keysym.scancode)) {
+                handler.FormKeyDown(key);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void SdlPlatform::Sdl::DeliverWindowState(EventHandler& handler) {
+    if (minimized != handlerSawMinimized) {
+        handlerSawMinimized = minimized;
+        if (minimized) {
+            handler.OnMinimize();
+        } else {
+            handler.OnRestore();
+        }
+    }
+    if (paintPending && !quitRequested) {
+        paintPending = false;
+        handler.FormPaint();
+    }
+}
+
+SdlPlatform::SdlPlatform() : sdl_(std::make_unique<Sdl>()) {}
+
+SdlPlatform::~SdlPlatform() = default;
+
+uint64_t SdlPlatform::Now() const {
+    return SDL_GetTicks64();
+}
+
+bool SdlPlatform::OpenWindow() {
+    return sdl_->Open();
+}
+
+void SdlPlatform::Present(const Image& frame) {
+    ++presents_;
+    sdl_->Keep(frame);
+    sdl_->Upload();
+    sdl_->Redraw();
+}
+
+void SdlPlatform::ShowMessage(std::string_view cp1251Text) {
+    const std::string text = Cp1251ToUtf8(cp1251Text);
+    LogError(text);
+    // Without a desktop the box cannot appear; stderr has the message already.
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Orvane", text.c_str(), sdl_->window);
+}
+
+void SdlPlatform::Sleep(int ms) {
+    if (ms <= 0) return;
+    if (!sdl_->window) {
+        SDL_Delay(static_cast<Uint32>(ms));
+        return;
+    }
+    const uint64_t end = Now() + static_cast<uint64_t>(ms);
+    for (uint64_t now = Now(); now < end; now = Now()) {
+        SDL_Event event;
+        // The original was blocked here: input meant for it is lost, and no timer fires. The
+        // window still repaints, and a quit is kept for Run.
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(end - now))) {
+            sdl_->HandleOwnEvent(event);
+        }
+    }
+}
+
+void SdlPlatform::Run(EventHandler& handler) {
+    Sdl& sdl = *sdl_;
+    if (!sdl.window) {
+        LogError("the event loop needs an open window");
+        return;
+    }
+    while (true) {
+        FireDueTimers(handler);
+        sdl.DeliverWindowState(handler);
+        if (sdl.quitRequested) return;
+
+        SDL_Event event;
+        if (!SDL_WaitEventTimeout(&event, MillisecondsToNextTimer())) continue;
+        int handled = 0;
+        do {
+            if (!sdl.HandleOwnEvent(event)) sdl.DeliverInput(event, handler);
+        } while (!sdl.quitRequested && ++handled < kEventsPerBatch && SDL_PollEvent(&event));
+        if (sdl.quitRequested) return;
+    }
+}
+
+void SdlPlatform::FireDueTimers(EventHandler& handler) {
+    // One `now` for the whole pass: a timer fires at most once per pass, however long the
+    // handlers take, and the ones that came due meanwhile wait for the next pass.
+    const uint64_t now = Now();
+    while (!sdl_->quitRequested) {
+        // Asked again after every handler, as handlers switch timers on and off.
+        const std::optional<TimerId> due = timers_.NextDue(now);
+        if (!due) return;
+        timers_.MarkFired(*due, now);
+        handler.OnTimer(*due);
+    }
+}
+
+int SdlPlatform::MillisecondsToNextTimer() const {
+    const std::optional<uint64_t> due = timers_.NextDueTime();
+    if (!due) return -1;  // no timer: wait for an event however long it takes
+    const uint64_t now = Now();
+    if (*due <= now) return 0;
+    return static_cast<int>(std::min<uint64_t>(*due - now, INT_MAX));
+}
+
+}  // namespace orvane

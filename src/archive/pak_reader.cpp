@@ -79,20 +79,19 @@ public:
             return Fail("entry count " + std::to_string(count) + " does not fit in the file");
         }
         index.entries.reserve(static_cast<size_t>(count));
-        for (int32_t i = 0; i < count; ++i) {
-            const std::string which = "entry " + std::to_string(i + 1);
+        for (entry_ = 1; entry_ <= count; ++entry_) {
             int32_t nameLength = 0;
-            if (!ReadNumber(kPakNameLengthWidth, which + " name length", nameLength)) return false;
-            if (nameLength < 0) return Fail(which + " has a negative name length");
+            if (!ReadNumber(kPakNameLengthWidth, "name length", nameLength)) return false;
+            if (nameLength < 0) return Fail("negative name length");
             std::string name;
-            if (!ReadBytes(static_cast<size_t>(nameLength), which + " name", name)) return false;
+            if (!ReadBytes(static_cast<size_t>(nameLength), "name", name)) return false;
             if (const size_t zero = name.find('\0'); zero != std::string::npos) name.resize(zero);
             int32_t size = 0;
             int32_t offset = 0;
-            if (!ReadNumber(kPakNumberWidth, which + " size", size)) return false;
-            if (!ReadNumber(kPakNumberWidth, which + " offset", offset)) return false;
+            if (!ReadNumber(kPakNumberWidth, "size", size)) return false;
+            if (!ReadNumber(kPakNumberWidth, "offset", offset)) return false;
             if (size < 0 || offset < 0) {
-                return Fail(which + " (" + Cp1251ToUtf8(name) + ") has a negative size or offset");
+                return Fail("negative size or offset (" + Cp1251ToUtf8(name) + ")");
             }
             index.entries.push_back(PakEntry{std::move(name), size, offset});
         }
@@ -103,28 +102,33 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    // Messages are built only on failure: the directory of a large archive has many fields.
     bool Fail(const std::string& what) {
-        error_ = "archive " + archive_ + " is damaged: " + what;
+        error_ = "archive " + archive_ + " is damaged: ";
+        if (entry_ > 0) error_ += "entry " + std::to_string(entry_) + ": ";
+        error_ += what;
         return false;
     }
 
-    bool ReadBytes(size_t n, const std::string& what, std::string& out) {
+    bool ReadBytes(size_t n, const char* what, std::string& out) {
         if (static_cast<int64_t>(n) > fileSize_ - position_) {
-            return Fail(what + " runs past the end of the file");
+            return Fail(std::string(what) + " runs past the end of the file");
         }
         out.resize(n);
         if (n > 0 && std::fread(out.data(), 1, n, file_) != n) {
-            return Fail(what + " cannot be read");
+            return Fail(std::string(what) + " cannot be read");
         }
         position_ += static_cast<int64_t>(n);
         return true;
     }
 
-    bool ReadNumber(int width, const std::string& what, int32_t& value) {
+    bool ReadNumber(int width, const char* what, int32_t& value) {
         std::string field;
         if (!ReadBytes(static_cast<size_t>(width), what, field)) return false;
         const std::optional<int32_t> parsed = ParseDecimal(field);
-        if (!parsed) return Fail(what + " \"" + Cp1251ToUtf8(field) + "\" is not a number");
+        if (!parsed) {
+            return Fail(std::string(what) + " \"" + Cp1251ToUtf8(field) + "\" is not a number");
+        }
         value = *parsed;
         return true;
     }
@@ -133,6 +137,7 @@ private:
     int64_t fileSize_;
     std::string archive_;
     int64_t position_ = 0;
+    int32_t entry_ = 0;  // the entry being read, 1-based; 0 while reading the count
     std::string error_;
 };
 

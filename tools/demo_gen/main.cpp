@@ -1,0 +1,46 @@
+// orvane-demo-gen: draws the demo game's pictures into a folder, from which the build packs them.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "archive/bmp_writer.h"
+#include "archive/jpeg_codec.h"
+#include "base/files.h"
+#include "pictures.h"
+
+namespace {
+
+// High enough that gradients stay smooth; the pictures are only made once per build.
+constexpr int kJpegQuality = 92;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "orvane-demo-gen: %s\n", message.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace orvane;
+    if (argc != 2 || std::string(argv[1]) == "--help") {
+        std::fprintf(argc == 2 ? stdout : stderr,
+                     "Usage: orvane-demo-gen DIR\nDraws the demo game's pictures into DIR.\n");
+        return argc == 2 ? 0 : 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) {
+        return Fail("cannot create the folder " + folder.string());
+    }
+    for (const demo::DemoPicture& picture : demo::DemoPictures()) {
+        const Image image = picture.draw();
+        const std::string bytes = picture.format == demo::PictureFormat::Jpeg
+                                      ? EncodeJpeg(image, kJpegQuality)
+                                      : EncodeBmp24(image);
+        if (bytes.empty()) return Fail("cannot encode " + std::string(picture.file));
+        std::string error;
+        if (!WriteFileAtomic(folder / picture.file, bytes, error)) return Fail(error);
+    }
+    return 0;
+}

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     libsdl2-dev libx11-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev libpng-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libpixman-1-dev
     xvfb xauth fonts-dejavu-core
 )
 

@@ -85,28 +85,30 @@ bool PictureLoader::LoadBmp(std::string_view name, Image& decoded) {
     return DecodeFromArchive(gameDir_, name, PakMode::Bitmap, decoded);
 }
 
-int PictureLoader::LoadPicture(Image& target, std::string_view name) {
+const Image& PictureLoader::Decode(std::string_view name) {
+    lastBmp_ = Image();
     if (name.size() > kMaxNameLength) {
         LogError("picture name too long: " + Cp1251ToUtf8(name.substr(0, 40)) + "...");
         LastPictureWidth = LastPictureHeight = 0;
-        return 0;
+        return lastBmp_;
     }
     if (IsJpegName(name)) {
         LoadJpeg(name);
         // The decoder keeps its last picture, so a missing JPEG shows the previous one again.
         LastPictureWidth = lastJpeg_.width;
         LastPictureHeight = lastJpeg_.height;
-        if (!lastJpeg_.empty()) CopyPictureInto(target, lastJpeg_);
-        return 0;
+        return lastJpeg_;
     }
-    Image decoded;
-    if (!LoadBmp(name, decoded)) {
-        LastPictureWidth = LastPictureHeight = 0;
-        return 0;
-    }
-    LastPictureWidth = decoded.width;
-    LastPictureHeight = decoded.height;
-    CopyPictureInto(target, decoded);
+    if (!LoadBmp(name, lastBmp_)) lastBmp_ = Image();
+    LastPictureWidth = lastBmp_.width;
+    LastPictureHeight = lastBmp_.height;
+    return lastBmp_;
+}
+
+int PictureLoader::LoadPicture(Image& target, std::string_view name) {
+    const Image& picture = Decode(name);
+    // A picture that could not be had leaves the surface as it was.
+    if (!picture.empty()) CopyPictureInto(target, picture);
     return 0;
 }
 

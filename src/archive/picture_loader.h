@@ -25,6 +25,9 @@ public:
     // a missing JPEG repeats the last JPEG decoded (the decoder keeps it); a missing BMP leaves
     // the surface untouched and records 0 x 0. Broken files are reported on stderr.
     int LoadPicture(Image& target, std::string_view name);
+    // The picture as LoadPicture would copy it, at its own size: the last JPEG again for a
+    // missing JPEG, nothing (0 x 0) for a missing BMP. Records the size as LoadPicture does.
+    const Image& Decode(std::string_view name);
 
     int LastPictureWidth = 0;
     int LastPictureHeight = 0;
@@ -32,6 +35,8 @@ public:
 private:
     bool LoadJpeg(std::string_view name);
     bool LoadBmp(std::string_view name, Image& decoded);
+    // Decode() hands out one of these two.
+    Image lastBmp_;
 
     std::filesystem::path gameDir_;
     std::filesystem::path playerDir_;

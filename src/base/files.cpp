@@ -98,11 +98,7 @@ bool AtomicFileWriter::Open(const fs::path& path, std::string& error) {
     Abandon();
     target_ = path;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    // Built piece by piece: GCC 12 warns falsely about "." + std::string at -O2.
-    std::string hidden = ".";
-    hidden += path.filename().string();
-    hidden += ".XXXXXX";
-    std::string pattern = (folder / hidden).string();
+    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     fd_ = mkstemp(pattern.data());
     if (fd_ < 0) {
         error = "cannot create a temporary file in " + folder.string() + ": " + std::strerror(errno);

@@ -8,9 +8,7 @@
 namespace orvane {
 
 Engine::Engine(Platform& platform_, GameFolders folders_)
-    : platform(platform_),
-      folders(std::move(folders_)),
-      pictures(folders.gameDir, folders.playerDir) {}
+    : GameState(platform_, std::move(folders_)) {}
 
 void Engine::SetWaveVolumeFromLevel() {
     const uint32_t channel = static_cast<uint32_t>(SoundVolume) * 0x1999u;
@@ -62,9 +60,9 @@ bool Engine::Start() {
     Present(slots, platform);
 
     ScriptPos = 0;
-    ResetStage();
+    ClearStage(*this, ClearKind::All);
     startupCompleted = true;
-    RunScript();
+    interpreter.RunScript();
     ReloadPlaylist();
     StartFirstTrack();
     return true;

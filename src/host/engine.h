@@ -12,13 +12,16 @@
 #include "platform/events.h"
 #include "platform/platform.h"
 #include "render/media_slots.h"
+#include "script/game_state.h"
+#include "script/interpreter.h"
+#include "script/script_hooks.h"
 #include "script/script_files.h"
 
 namespace orvane {
 
 inline constexpr char kSaveFolderError[] = "Unable to open directory";
 
-class Engine : public EventHandler {
+class Engine : public EventHandler, public GameState, public ScriptHooks {
 public:
     Engine(Platform& platform, GameFolders folders);
 
@@ -39,25 +42,9 @@ public:
     bool WriteStateDump(const std::string& path) override;
     std::string StateDumpText() const;
 
-    Platform& platform;
-    const GameFolders folders;
-    MediaSlots slots;
-    PictureLoader pictures;
-
-    ScriptLists lists;
-    StringList Triggers;
     std::vector<std::string> SaveGames;
     std::optional<std::filesystem::path> saveFolder;
-
-    int ScreenMode = 1;
-    int ScriptPos = 1;
-    int SoundVolume = 5;
-    int MusicVolume = 5;
-    int PlaylistIndex = 0;
-    bool Suspended = false;
-    bool Paused = false;
-    bool Animating = false;
-    bool startupCompleted = false;
+    Interpreter interpreter{*this, *this};
 
 private:
     void LoadScriptLists();
@@ -68,8 +55,6 @@ private:
     void ApplyTextDefaults() {}  // text settings and fonts from "default_text.scn"
     void RegisterGameFonts() {}  // "Micra_Normal.ttf", "OfficinaSansCTT.TTF"
     void LoadGameCursor() {}     // "cursor1.cur"
-    void ResetStage() {}         // the stage lists, emptied
-    void RunScript() {}          // the interpreter, from ScriptPos
     void StartFirstTrack() {}    // line 0 of the playlist
 };
 

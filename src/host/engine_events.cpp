@@ -7,6 +7,16 @@ namespace orvane {
 
 void Engine::FormMouseDown(MouseButton, int, int) {
     if (Suspended || Animating) return;
+    if (Paused) {
+        Paused = false;
+        interpreter.RunScript();
+        return;
+    }
+    if (ScreenMode == 1) {
+        // No text is shown yet, so a click continues the script.
+        if (stage.Cycles.empty()) ComposeFrame(*this);
+        interpreter.RunScript();
+    }
 }
 
 void Engine::FormMouseMove(int, int) {
@@ -21,8 +31,10 @@ void Engine::FormKeyDown(int) {
     if (Suspended) return;
 }
 
-void Engine::OnTimer(TimerId) {
+void Engine::OnTimer(TimerId timer) {
     if (Suspended) return;
+    if (timer == TimerId::Timer2) interpreter.MainTick();
+    if (timer == TimerId::Timer3) interpreter.CycleTick();
 }
 
 void Engine::FormPaint() {

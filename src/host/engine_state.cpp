@@ -10,11 +10,16 @@ std::string Engine::StateDumpText() const {
     StateDump dump = EmptyStateDump();
     dump.Set("screen_mode", ScreenMode);
     dump.Set("script_pos", ScriptPos);
+    dump.Set("scene_name", SceneName);
     dump.Set("paused", Paused ? 1 : 0);
     dump.Set("animating", Animating ? 1 : 0);
     dump.Set("sound_volume", SoundVolume);
     dump.Set("music_volume", MusicVolume);
     dump.Set("presents", static_cast<long long>(platform.presents()));
+    for (const StageItem& item : stage.StageItems) dump.Section("stage").push_back(item.Format());
+    for (const StageMove& move : stage.MoveList) dump.Section("moves").push_back(move.Format());
+    for (const StageFade& fade : stage.FadeEffects) dump.Section("fades").push_back(fade.Format());
+    for (const StageCycle& cycle : stage.Cycles) dump.Section("cycles").push_back(cycle.Format());
     dump.Section("triggers") = Triggers;
     dump.Section("names") = lists.NameList;
     dump.Section("saves") = SaveGames;

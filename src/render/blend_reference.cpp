@@ -63,8 +63,4 @@ int BlendBlitReference(Surface& target, const Surface& source, int x, int y, con
     return 0;
 }
 
-int BlendBlit(Surface& target, const Surface& source, int x, int y, const Rect* from, int c) {
-    return BlendBlitReference(target, source, x, y, from, c);
-}
-
 }  // namespace orvane

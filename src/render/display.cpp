@@ -31,7 +31,10 @@ constexpr int kNecroScreen = 4;
 constexpr int kCardScreen = 3;
 
 void Reload(MediaSlots& slots, PictureLoader& loader, const SlotPicture& picture) {
-    if (Surface* surface = slots.Get(picture.slot)) loader.LoadPicture(*surface, picture.name);
+    if (Surface* surface = slots.Get(picture.slot)) {
+        loader.LoadPicture(*surface, picture.name);
+        surface->MarkChanged();
+    }
 }
 
 }  // namespace

@@ -25,6 +25,9 @@ inline constexpr int kSlotPoolLast = 31;
 inline constexpr int kPoolSize = kSlotPoolLast - kSlotPoolFirst + 1;
 inline constexpr int kSlotDevice = 32;
 
+// Stage records number their pool surface 1..15; this is its slot.
+constexpr int PoolSlotOf(int surface) { return kSlotPoolFirst - 1 + surface; }
+
 class MediaSlots {
 public:
     // The surface in `slot`, or null when the slot is empty or out of range.

@@ -6,7 +6,10 @@
 
 namespace orvane {
 
-void Surface::Fill(uint32_t pixel) { std::fill(pixels.begin(), pixels.end(), pixel); }
+void Surface::Fill(uint32_t pixel) {
+    MarkChanged();
+    std::fill(pixels.begin(), pixels.end(), pixel);
+}
 
 bool RectInside(const Rect& r, int width, int height) {
     return r.left >= 0 && r.top >= 0 && r.left < r.right && r.top < r.bottom && r.right <= width &&
@@ -20,6 +23,7 @@ bool CopyRect(Surface& target, int x, int y, const Surface& source, const Rect* 
         !RectInside(dst, target.width, target.height)) {
         return false;
     }
+    target.MarkChanged();
     const size_t rowBytes = static_cast<size_t>(src.width()) * sizeof(uint32_t);
     for (int row = 0; row < src.height(); ++row) {
         std::memmove(target.row(dst.top + row) + dst.left, source.row(src.top + row) + src.left,
@@ -33,6 +37,7 @@ bool StretchCopy(Surface& target, const Rect& to, const Surface& source, const R
         !RectInside(to, target.width, target.height)) {
         return false;
     }
+    target.MarkChanged();
     std::vector<int> columns(static_cast<size_t>(to.width()));
     for (int x = 0; x < to.width(); ++x) {
         columns[x] = from.left + static_cast<int>(int64_t{x} * from.width() / to.width());
@@ -48,6 +53,7 @@ bool StretchCopy(Surface& target, const Rect& to, const Surface& source, const R
 
 void ScaleDownByArea(const Surface& source, Surface& target) {
     if (source.empty() || target.empty()) return;
+    target.MarkChanged();
     // Work in units of 1 / (target size) of a source pixel so that every boundary is an integer.
     const int64_t sw = source.width, sh = source.height, tw = target.width, th = target.height;
     std::vector<uint64_t> sums(static_cast<size_t>(tw) * 4);

@@ -1,7 +1,10 @@
 // A drawing surface: a picture in memory that the engine composes into and copies between.
 #pragma once
 
+#include <memory>
+
 #include "base/image.h"
+#include "render/visible_runs.h"
 
 namespace orvane {
 
@@ -19,6 +22,23 @@ public:
     using Image::Image;
     Rect bounds() const { return Rect{0, 0, width, height}; }
     void Fill(uint32_t pixel);
+
+    // Records where the picture is fully transparent so that blits from it can skip those parts.
+    // Meant for pictures that are loaded once and drawn often; the drawing functions here drop
+    // the index of every surface they write into, and code that writes `pixels` directly must
+    // call MarkChanged() itself.
+    void IndexTransparentSpans() { visibleRuns_ = std::make_shared<const VisibleRuns>(*this); }
+    void MarkChanged() { visibleRuns_.reset(); }
+    // The index, or null when there is none or it was made for another size.
+    const VisibleRuns* visibleRuns() const {
+        return visibleRuns_ && visibleRuns_->width() == width && visibleRuns_->height() == height
+                   ? visibleRuns_.get()
+                   : nullptr;
+    }
+
+private:
+    // Shared by copies of the surface, which have the same pixels until one of them changes.
+    std::shared_ptr<const VisibleRuns> visibleRuns_;
 };
 
 // Whether `r` is non-empty and lies inside a surface of the given size.

@@ -35,9 +35,9 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
                                 work.path(), {"XDG_CONFIG_HOME=" + work.path().string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadWholeFile(work / "state.txt"),
-              "screen_mode=1\nscript_pos=0\nscene_name=\npaused=0\nanimating=0\nshown_text=\n"
+              "screen_mode=1\nscript_pos=2\nscene_name=intro\npaused=0\nanimating=0\nshown_text=\n"
               "menu_kind=\nhover_action=\nmusic_track=\nmusic_attenuation=\nvoice=\neffect=\n"
-              "sound_volume=5\nmusic_volume=5\npresents=1\n"
+              "sound_volume=5\nmusic_volume=5\npresents=2\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"
               "[names]\nhero:Алексей\n[saves]\n");

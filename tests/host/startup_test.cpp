@@ -43,7 +43,8 @@ TEST(StartUp, FillsTheListsAndPresentsTheBlackScreen) {
     EXPECT_EQ(engine.lists.NameList.size(), 1u);
     EXPECT_TRUE(engine.lists.CodeLines.empty());  // in neither place: stays empty
     EXPECT_EQ(engine.SaveGames, std::vector<std::string>{"game1.sav"});
-    EXPECT_EQ(engine.ScriptPos, 0);
+    EXPECT_EQ(engine.ScriptPos, 3);  // the script ran to its end
+    EXPECT_EQ(engine.SceneName, "intro");
     EXPECT_EQ(engine.ScreenMode, 1);
     EXPECT_EQ(platform.presents(), 1u);
     const uint32_t shown = platform.lastFrame().at(512, 384);

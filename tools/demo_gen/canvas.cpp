@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pixel_bytes.h"
+
 namespace orvane::demo {
 namespace {
 
@@ -16,21 +18,14 @@ float DiscCoverage(float distance, float r) {
     return Clamp01(r - distance + 0.5f);
 }
 
-// Ordered dither in -0.5 .. 0.5 of one 8-bit step.
-float Dither(int x, int y) {
-    static constexpr int kBayer[4][4] = {
-        {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    return (kBayer[y & 3][x & 3] + 0.5f) / 16.0f - 0.5f;
-}
-
-uint8_t ToByte(float v, float dither) {
-    return static_cast<uint8_t>(std::clamp(std::lround(v * 255.0f + dither), 0L, 255L));
-}
-
 }  // namespace
 
 Rgb Mix(Rgb a, Rgb b, float t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+Rgb Shade(Rgb color, float amount) {
+    return amount >= 0 ? Mix(color, {1, 1, 1}, amount) : Mix(color, {0, 0, 0}, -amount);
 }
 
 float Random::Next() {
@@ -120,6 +115,22 @@ void Canvas::FillBelow(const std::function<float(float)>& top, Rgb color, Rgb de
             Blend(x, y, Mix(color, deep, shade), cover);
         }
     }
+}
+
+void Canvas::Fill(const Shape& shape, Rgb color, float alpha, float softness) {
+    ForEachCovered(shape, width_, height_, softness,
+                   [&](int x, int y, float cover) { Blend(x, y, color, cover * alpha); });
+}
+
+void Canvas::Fill(const Shape& shape, const Paint& paint, float alpha, float softness) {
+    ForEachCovered(shape, width_, height_, softness, [&](int x, int y, float cover) {
+        Blend(x, y, paint(x + 0.5f, y + 0.5f), cover * alpha);
+    });
+}
+
+void Canvas::Light(const Shape& shape, Rgb color, float amount, float softness) {
+    ForEachCovered(shape, width_, height_, softness,
+                   [&](int x, int y, float cover) { Add(x, y, color, cover * amount); });
 }
 
 void Canvas::Fir(float x, float baseY, float height, Rgb color) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/image.h"
+#include "shapes.h"
 
 namespace orvane::demo {
 
@@ -24,6 +25,11 @@ constexpr Rgb Hex(uint32_t rgb) {
     return {((rgb >> 16) & 0xFF) / 255.0f, ((rgb >> 8) & 0xFF) / 255.0f, (rgb & 0xFF) / 255.0f};
 }
 Rgb Mix(Rgb a, Rgb b, float t);
+// Brighter (amount > 0) or darker (amount < 0), keeping the hue.
+Rgb Shade(Rgb color, float amount);
+
+// The colour of a shape at a point, for shading across it.
+using Paint = std::function<Rgb(float x, float y)>;
 
 struct Circle {
     float x = 0;
@@ -67,6 +73,10 @@ public:
     // Everything below the curve y = top(x), the edge anti-aliased; the colour darkens towards
     // `deep` over `depth` pixels below the edge.
     void FillBelow(const std::function<float(float)>& top, Rgb color, Rgb deep, float depth);
+    void Fill(const Shape& shape, Rgb color, float alpha = 1, float softness = 1);
+    void Fill(const Shape& shape, const Paint& paint, float alpha = 1, float softness = 1);
+    // Adds light over a shape: beams, sparkles, lit windows.
+    void Light(const Shape& shape, Rgb color, float amount, float softness = 1);
     // A fir tree standing on (x, baseY): stacked tiers narrowing to the tip.
     void Fir(float x, float baseY, float height, Rgb color);
 

@@ -3,15 +3,11 @@
 #include <filesystem>
 #include <string>
 
-#include "archive/bmp_writer.h"
-#include "archive/jpeg_codec.h"
 #include "base/files.h"
+#include "picture_encoding.h"
 #include "pictures.h"
 
 namespace {
-
-// High enough that gradients stay smooth; the pictures are only made once per build.
-constexpr int kJpegQuality = 92;
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "orvane-demo-gen: %s\n", message.c_str());
@@ -35,9 +31,7 @@ int main(int argc, char** argv) {
     }
     for (const demo::DemoPicture& picture : demo::DemoPictures()) {
         const Image image = picture.draw();
-        const std::string bytes = picture.format == demo::PictureFormat::Jpeg
-                                      ? EncodeJpeg(image, kJpegQuality)
-                                      : EncodeBmp24(image);
+        const std::string bytes = demo::EncodePicture(image, picture.format);
         if (bytes.empty()) return Fail("cannot encode " + std::string(picture.file));
         std::string error;
         if (!WriteFileAtomic(folder / picture.file, bytes, error)) return Fail(error);

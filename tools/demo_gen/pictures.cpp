@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "canvas.h"
+#include "drawn_once.h"
 
 namespace orvane::demo {
 namespace {
@@ -21,11 +22,29 @@ Image RedBox() {
 }  // namespace
 
 const std::vector<DemoPicture>& DemoPictures() {
+    using enum PictureFormat;
     static const std::vector<DemoPicture> pictures = {
-        {"blackscreen.jpg", PictureFormat::Jpeg, BlackScreen},
-        {"whitescreen.jpg", PictureFormat::Jpeg, WhiteScreen},
-        {"redbox.bmp", PictureFormat::Bmp24, RedBox},
-        {"bg_title.jpg", PictureFormat::Jpeg, DrawTitleBackground},
+        {"blackscreen.jpg", Jpeg, BlackScreen},
+        {"whitescreen.jpg", Jpeg, WhiteScreen},
+        {"redbox.bmp", Bmp24, RedBox},
+        // The opening strips are cut from these, so each is drawn once for both.
+        {"bg_title.jpg", Jpeg, [] { return DrawnOnce(DrawTitleBackground); }},
+        {"bg_forest.jpg", Jpeg, [] { return DrawnOnce(DrawForestBackground); }},
+        {"bg_room.jpg", Jpeg, DrawRoomBackground},
+        {"bg_sea.jpg", Jpeg, [] { return DrawnOnce(DrawSeaBackground); }},
+        {"ch_anna.bmp", Bmp32, DrawAnna},
+        {"ch_boris.bmp", Bmp32, DrawBoris},
+        {"obj_lantern.bmp", Bmp32, DrawLantern},
+        {"obj_bird.bmp", Bmp32, DrawBird},
+        {"obj_fire1.bmp", Bmp32, DrawFire1},
+        {"obj_fire2.bmp", Bmp32, DrawFire2},
+        {"obj_fire3.bmp", Bmp32, DrawFire3},
+        {"topline.bmp", Bmp24, DrawTopLine},
+        {"bottomline.bmp", Bmp24, DrawBottomLine},
+        {"podlozhka.bmp", Bmp24, DrawBandUnderlay},
+        {"strip1.jpg", Jpeg, DrawOpeningStrip1},
+        {"strip2.jpg", Jpeg, DrawOpeningStrip2},
+        {"strip3.jpg", Jpeg, DrawOpeningStrip3},
     };
     return pictures;
 }

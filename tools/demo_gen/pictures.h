@@ -9,7 +9,10 @@
 
 namespace orvane::demo {
 
-enum class PictureFormat { Jpeg, Bmp24 };
+// Backgrounds and the opening strips are JPEGs; the engine copies the letter-box strips and
+// the band picture as they are (24-bit BMP) and blends characters and objects by the T byte
+// that only a 32-bit BMP carries.
+enum class PictureFormat { Jpeg, Bmp24, Bmp32 };
 
 struct DemoPicture {
     std::string_view file;
@@ -19,7 +22,31 @@ struct DemoPicture {
 
 const std::vector<DemoPicture>& DemoPictures();
 
-// The first background a player sees: dusk over hills.
-Image DrawTitleBackground();
+// Backgrounds, 1024 x 768.
+Image DrawTitleBackground();   // dusk over hills
+Image DrawForestBackground();  // a sunlit clearing among firs
+Image DrawRoomBackground();    // a cosy room in the evening
+Image DrawSeaBackground();     // a beach on a clear day; the letter-boxed journey shows its top
+
+// Characters, 300 x 600, standing on the bottom edge.
+Image DrawAnna();
+Image DrawBoris();
+
+// Objects.
+Image DrawLantern();  // 120 x 200, with a see-through glow
+Image DrawBird();     // a gull in flight
+Image DrawFire1();    // three frames of a camp fire, the same size and the logs in the same place
+Image DrawFire2();
+Image DrawFire3();
+
+// The letter-box: strips above and below the band and the picture in the band.
+Image DrawTopLine();       // 1024 x 103
+Image DrawBottomLine();    // 1024 x 98
+Image DrawBandUnderlay();  // 1024 x 570
+
+// The opening's three strips, 1024 x 190: glimpses of the places of the story.
+Image DrawOpeningStrip1();
+Image DrawOpeningStrip2();
+Image DrawOpeningStrip3();
 
 }  // namespace orvane::demo

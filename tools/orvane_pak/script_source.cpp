@@ -29,12 +29,7 @@ std::string FirstUnmappable(std::string_view line) {
             }
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-            std::string text = "\"";  // appended piece by piece: GCC 12 warns falsely otherwise
-            text += sequence;
-            text += "\" (";
-            text += code;
-            text += ")";
-            return text;
+            return "\"" + std::string(sequence) + "\" (" + code + ")";
         }
         pos += length;
     }

@@ -1,0 +1,219 @@
+#include "script/interpreter.h"
+
+#include "base/log.h"
+#include "base/text.h"
+#include "script/command_params.h"
+
+namespace orvane {
+namespace {
+
+// A run that executes this many lines without waiting for anything is a script stuck in a
+// loop of jumps; it is stopped rather than hanging the game.
+constexpr long kMaxLinesPerRun = 1'000'000;
+
+}  // namespace
+
+void Interpreter::RunScript() {
+    memory_ = RunMemory{};
+    const StringList& lines = game_.lists.ScriptLines;
+    for (long executed = 0;; ++executed) {
+        const int i = game_.ScriptPos;
+        if (i < 0 || i >= static_cast<int>(lines.size())) return;
+        if (executed == kMaxLinesPerRun) {
+            LogError(std::string(kScriptFileName) + ":" + std::to_string(i + 1) +
+                     ": the script keeps jumping without waiting; it is stopped here");
+            return;
+        }
+        game_.ScriptPos = i + 1;
+        const std::string line(Trim(lines[static_cast<size_t>(i)]));
+        if (Execute(line, i) == Flow::Stop) return;
+    }
+}
+
+std::optional<int> Interpreter::FindScene(std::string_view name) const {
+    const std::string label = "scene " + std::string(name);
+    const StringList& lines = game_.lists.ScriptLines;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (LowerCaseCp1251(Trim(lines[k])) == label) return static_cast<int>(k);
+    }
+    return std::nullopt;
+}
+
+bool Interpreter::JumpTo(std::string_view name) {
+    const std::optional<int> target = FindScene(name);
+    if (!target) return false;
+    game_.ScriptPos = *target;
+    // The target runs as a run of its own, with nothing remembered from this one.
+    memory_ = RunMemory{};
+    return true;
+}
+
+Interpreter::Flow Interpreter::Execute(const std::string& line, int index) {
+    if (StartsWith(line, "scene ")) {
+        ClearStage(game_, ClearKind::All);
+        game_.SceneName = std::string(Trim(std::string_view(line).substr(6)));
+    }
+    if (StartsWith(line, "set delay=")) {
+        NumberReader numbers(kScriptFileName, index, line);
+        if (auto ms = numbers.Read(line.substr(10), "delay")) game_.platform.Sleep(*ms);
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "clear all")) ClearStage(game_, ClearKind::All);
+    return ExecuteFromDelay(line, index);
+}
+
+Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int index) {
+    Stage& stage = game_.stage;
+    if (line.empty() || StartsWith(line, "--")) return Flow::Continue;
+    if (StartsWith(line, "qmove ")) {
+        Qmove(line, index);
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "set spacing")) {
+        SetSpacing(line, index);
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "clear level=")) {
+        ClearLevel(line, index);
+        return Flow::Continue;
+    }
+    // "reload objects" and "set menu=" do nothing: such a line goes on through the tests.
+    if (Contains(line, "set cycle ")) {
+        SetCycle(line, index);
+        return Flow::Continue;
+    }
+    if (Contains(line, "set journal") && line.size() == 11) {
+        hooks_.OpenJournal();
+        return Flow::Stop;
+    }
+    if (Contains(line, "if ")) {
+        hooks_.ApplyCondition(line);
+        return Flow::Continue;
+    }
+    if (Contains(line, "goto ")) {
+        JumpTo(Trim(*RestOf(line, "goto ")));
+        return Flow::Continue;
+    }
+    if (Contains(line, "set trigger")) {
+        hooks_.SetTriggerLine(line);
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "set sfx volume=")) {
+        hooks_.SetSfxVolume(line);
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "set dissolve=") || StartsWith(line, "set fade=")) {
+        hooks_.StartTransition(line);
+        return Flow::Stop;
+    }
+    if (StartsWith(line, "set volume=")) {
+        hooks_.SetVolume(line);
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "rightbutton=yes") || StartsWith(line, "rightbutton=no")) {
+        stage.RightButtonAllowed = StartsWith(line, "rightbutton=yes");
+        return Flow::Continue;
+    }
+    if (StartsWith(line, "quake")) return Quake(line, index);
+    if (Contains(line, "set enter ")) {
+        hooks_.OpenNameEntry(line);
+        return Flow::Stop;
+    }
+    if (Contains(line, "set text")) {
+        hooks_.ShowText(line);
+        return Flow::Stop;
+    }
+    if (Contains(line, "set cursor=")) {
+        hooks_.SetCursor(line);
+        return Flow::Continue;
+    }
+    if (Contains(line, "set playlist")) {
+        ReadPlaylistBlock();
+        hooks_.StartPlaylist();
+        ComposeFrame(game_);
+        return Flow::Continue;
+    }
+    // "set music" does nothing either.
+    // The clearing commands, in the order they are tested; "delete cycle " stands among them.
+    constexpr std::pair<const char*, std::optional<ClearKind>> kClears[] = {
+        {"clear interface", ClearKind::Interface}, {"clear objects", ClearKind::Objects},
+        {"delete cycle ", std::nullopt},           {"clear bg", ClearKind::Backgrounds},
+        {"clear characters", ClearKind::Characters}, {"clear keys", ClearKind::Scroll},
+        {"clear cycles", ClearKind::Cycles},
+    };
+    for (const auto& [keyword, kind] : kClears) {
+        if (!Contains(line, keyword)) continue;
+        if (kind) {
+            ClearStage(game_, *kind);
+        } else {
+            DeleteCycle(line);
+        }
+        ComposeFrame(game_);
+        return Flow::Continue;
+    }
+    if (Contains(line, "set object ")) return SetItem(line, index, "object");
+    if (Contains(line, "set selection text")) {
+        hooks_.ShowSelection(line);
+        return Flow::Stop;
+    }
+    if (Contains(line, "delete journal") && line.size() == 14) {
+        ClearStage(game_, ClearKind::All);
+        return Flow::Continue;
+    }
+    if (Contains(line, "delete ")) return DeleteItem(line);
+    if (Contains(line, "set bg ")) return SetItem(line, index, "bg");
+    if (Contains(line, "set character ")) return SetItem(line, index, "character");
+    if (Contains(line, "set interface")) {
+        hooks_.SetInterface(line);
+        return Flow::Continue;
+    }
+    if (Contains(line, "set scroll ")) {
+        const std::string_view value = *RestOf(line, "set scroll ");
+        const size_t colon = value.find(':');
+        NumberReader numbers(kScriptFileName, index, line);
+        const auto steps = numbers.ReadList(
+            colon == std::string_view::npos ? "" : value.substr(colon + 1), 2, "scroll step");
+        if (steps) {
+            stage.ScrollKind = std::string(value.substr(0, colon));
+            stage.ScrollStepX = (*steps)[0];
+            stage.ScrollStepY = (*steps)[1];
+        }
+        return Flow::Continue;
+    }
+    if (Contains(line, "set section menu=")) {
+        game_.ScriptPos = index;
+        hooks_.ShowSectionMenu(line);
+        return Flow::Stop;
+    }
+    if (Contains(line, "move ")) return Move(line, index);
+    if (Contains(line, "set opacity")) return SetOpacity(line, index);
+    if (Contains(line, "set pause")) {
+        game_.Paused = true;
+        return Flow::Stop;
+    }
+    if (line == "end") return Flow::Stop;
+    if (StartsWith(line, "game=")) {
+        hooks_.StartMiniGame(line);
+        return Flow::Stop;
+    }
+    return Flow::Continue;
+}
+
+void Interpreter::ReadPlaylistBlock() {
+    const StringList& lines = game_.lists.ScriptLines;
+    StringList playlist;
+    int i = game_.ScriptPos;
+    // A block that is never closed ends with the script.
+    for (; i < static_cast<int>(lines.size()); ++i) {
+        std::string entry = LowerCaseCp1251(Trim(lines[static_cast<size_t>(i)]));
+        if (entry == "end") {
+            ++i;
+            break;
+        }
+        playlist.push_back(std::move(entry));
+    }
+    game_.lists.Playlist = std::move(playlist);
+    game_.ScriptPos = i;
+}
+
+}  // namespace orvane

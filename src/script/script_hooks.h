@@ -1,0 +1,29 @@
+// Commands whose screens or sound live above the script layer, or have not been built yet. The
+// interpreter decides whether the script stops or goes on; a hook only does the command's work.
+#pragma once
+
+#include <string_view>
+
+namespace orvane {
+
+class ScriptHooks {
+public:
+    virtual ~ScriptHooks() = default;
+
+    virtual void OpenJournal() {}                             // "set journal"
+    virtual void ApplyCondition(std::string_view) {}          // "if "
+    virtual void SetTriggerLine(std::string_view) {}          // "set trigger"
+    virtual void SetSfxVolume(std::string_view) {}            // "set sfx volume="
+    virtual void StartTransition(std::string_view) {}         // "set dissolve=", "set fade="
+    virtual void SetVolume(std::string_view) {}               // "set volume="
+    virtual void OpenNameEntry(std::string_view) {}           // "set enter "
+    virtual void ShowText(std::string_view) {}                // "set text"
+    virtual void SetCursor(std::string_view) {}               // "set cursor="
+    virtual void StartPlaylist() {}                           // after a "set playlist" block
+    virtual void ShowSelection(std::string_view) {}           // "set selection text"
+    virtual void SetInterface(std::string_view) {}            // "set interface"
+    virtual void ShowSectionMenu(std::string_view) {}         // "set section menu="
+    virtual void StartMiniGame(std::string_view) {}           // "game="
+};
+
+}  // namespace orvane

@@ -114,13 +114,15 @@ bool EqualsIgnoreCaseCp1251(std::string_view a, std::string_view b) {
     return true;
 }
 
+char32_t Cp1251ToCodePoint(char c) {
+    const auto byte = static_cast<uint8_t>(c);
+    return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
+}
+
 std::string Cp1251ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 2);
-    for (char c : text) {
-        const auto byte = static_cast<uint8_t>(c);
-        AppendUtf8(out, byte < 0x80 ? byte : kHighHalf[byte - 0x80]);
-    }
+    for (char c : text) AppendUtf8(out, Cp1251ToCodePoint(c));
     return out;
 }
 

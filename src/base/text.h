@@ -12,6 +12,8 @@ char LowerCp1251(char c);
 std::string LowerCaseCp1251(std::string_view text);
 bool EqualsIgnoreCaseCp1251(std::string_view a, std::string_view b);
 
+// The Unicode character of one code page byte (0x98, which has none, gives U+0098).
+char32_t Cp1251ToCodePoint(char c);
 std::string Cp1251ToUtf8(std::string_view text);
 // Returns nothing when the text is not valid UTF-8 or holds a character the code page lacks.
 std::optional<std::string> Utf8ToCp1251(std::string_view text);

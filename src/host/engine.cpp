@@ -1,8 +1,11 @@
 #include "host/engine.h"
 
+#include "base/files.h"
 #include "base/log.h"
 #include "render/display.h"
+#include "script/text_commands.h"
 #include "script/triggers.h"
+#include "shell/messages.h"
 #include "shell/save_folder.h"
 
 namespace orvane {
@@ -44,11 +47,11 @@ bool Engine::Start() {
     LoadScriptLists();
 
     if (!saveFolder || !ListSaveGames(*saveFolder, SaveGames)) {
-        platform.ShowMessage(kSaveFolderError);
+        platform.ShowMessage(kUnableToOpenDirectory);
         return false;
     }
-    LoadScriptFile(folders.gameDir, "default_text.scn", lists.TextDefaults);
-    ApplyTextDefaults();
+    LoadScriptFile(folders.gameDir, kTextDefaultsFile, lists.TextDefaults);
+    ApplyTextDefaults(*this);
     LoadScriptFile(folders.gameDir, "names.scn", lists.NameList);
     RegisterGameFonts();
 
@@ -66,6 +69,15 @@ bool Engine::Start() {
     ReloadPlaylist();
     StartFirstTrack();
     return true;
+}
+
+void Engine::RegisterGameFonts() {
+    for (const char* name : {"Micra_Normal.ttf", "OfficinaSansCTT.TTF"}) {
+        const std::optional<std::filesystem::path> file = FindLooseFile(folders.gameDir, name);
+        if (!file) continue;
+        std::string error;
+        if (!fonts.RegisterFontFile(*file, error)) LogError(error);
+    }
 }
 
 void Engine::FormDestroy() {

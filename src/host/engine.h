@@ -16,12 +16,15 @@
 #include "script/interpreter.h"
 #include "script/script_hooks.h"
 #include "script/script_files.h"
+#include "shell/input_dispatch.h"
+#include "shell/screen_hooks.h"
 
 namespace orvane {
 
-inline constexpr char kSaveFolderError[] = "Unable to open directory";
-
-class Engine : public EventHandler, public GameState, public ScriptHooks {
+class Engine : public EventHandler,
+               public GameState,
+               public ScriptHooks,
+               public ScreenHooks {
 public:
     Engine(Platform& platform, GameFolders folders);
 
@@ -45,6 +48,10 @@ public:
     std::vector<std::string> SaveGames;
     std::optional<std::filesystem::path> saveFolder;
     Interpreter interpreter{*this, *this};
+    InputDispatch input{*this, interpreter, *this};
+    std::string lastVoice;  // the voice file the last "set text" asked for
+
+    void PlayVoice(std::string_view file) override { lastVoice = std::string(file); }
 
 private:
     void LoadScriptLists();
@@ -52,8 +59,7 @@ private:
     void SetWaveVolumeFromLevel();
 
     // Start-up steps whose subsystems arrive with later work: each is a deliberate no-op here.
-    void ApplyTextDefaults() {}  // text settings and fonts from "default_text.scn"
-    void RegisterGameFonts() {}  // "Micra_Normal.ttf", "OfficinaSansCTT.TTF"
+    void RegisterGameFonts();
     void LoadGameCursor() {}     // "cursor1.cur"
     void StartFirstTrack() {}    // line 0 of the playlist
 };

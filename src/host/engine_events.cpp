@@ -2,39 +2,39 @@
 // handlers keep only the guards that every later screen relies on.
 #include "host/engine.h"
 #include "render/display.h"
+#include "script/text_commands.h"
 
 namespace orvane {
 
-void Engine::FormMouseDown(MouseButton, int, int) {
-    if (Suspended || Animating) return;
-    if (Paused) {
-        Paused = false;
-        interpreter.RunScript();
-        return;
-    }
-    if (ScreenMode == 1) {
-        // No text is shown yet, so a click continues the script.
-        if (stage.Cycles.empty()) ComposeFrame(*this);
-        interpreter.RunScript();
-    }
-}
+void Engine::FormMouseDown(MouseButton button, int x, int y) { input.MouseDown(button, x, y); }
 
-void Engine::FormMouseMove(int, int) {
-    if (Suspended) return;
-}
+void Engine::FormMouseMove(int x, int y) { input.MouseMove(x, y); }
 
-void Engine::FormMouseUp(MouseButton, int, int) {
-    if (Suspended) return;
-}
+void Engine::FormMouseUp(MouseButton button, int x, int y) { input.MouseUp(button, x, y); }
 
-void Engine::FormKeyDown(int) {
-    if (Suspended) return;
-}
+void Engine::FormKeyDown(int key) { input.KeyDown(key); }
 
 void Engine::OnTimer(TimerId timer) {
-    if (Suspended) return;
-    if (timer == TimerId::Timer2) interpreter.MainTick();
-    if (timer == TimerId::Timer3) interpreter.CycleTick();
+    switch (timer) {
+        case TimerId::Timer1:
+            TypewriterTick(*this);
+            break;
+        case TimerId::Timer2:
+            interpreter.MainTick();
+            break;
+        case TimerId::Timer3:
+            interpreter.CycleTick();
+            break;
+        case TimerId::Timer4:
+            CaretTick(*this);
+            break;
+        case TimerId::Timer5:
+            input.UnlockClicks();
+            break;
+        case TimerId::NecroTimer1:
+        case TimerId::MusicTimer:
+            break;
+    }
 }
 
 void Engine::FormPaint() {

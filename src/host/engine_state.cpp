@@ -13,6 +13,9 @@ std::string Engine::StateDumpText() const {
     dump.Set("scene_name", SceneName);
     dump.Set("paused", Paused ? 1 : 0);
     dump.Set("animating", Animating ? 1 : 0);
+    dump.Set("shown_text", text.ShownText);
+    if (MenuKind != 0) dump.Set("menu_kind", MenuKind);
+    dump.Set("voice", lastVoice);
     dump.Set("sound_volume", SoundVolume);
     dump.Set("music_volume", MusicVolume);
     dump.Set("presents", static_cast<long long>(platform.presents()));

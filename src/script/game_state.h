@@ -4,12 +4,25 @@
 
 #include "archive/picture_loader.h"
 #include "platform/config.h"
+#include "platform/font_rasterizer.h"
 #include "platform/platform.h"
 #include "render/media_slots.h"
+#include "render/text_state.h"
 #include "script/script_files.h"
 #include "script/stage.h"
 
 namespace orvane {
+
+// The name-entry screen: which name variable receives the typed name, and where it is drawn.
+struct NameEntryState {
+    std::string variable;
+    std::string typed;
+    int originX = 0;
+    int originY = 0;
+    int penX = 0;
+    FontSetting font;
+    bool caretWhite = false;  // the caret's last colour
+};
 
 struct GameState {
     GameState(Platform& platform_, GameFolders folders_)
@@ -22,9 +35,13 @@ struct GameState {
     MediaSlots slots;
     PictureLoader pictures;
 
+    FontRasterizer fonts;
+
     ScriptLists lists;
     StringList Triggers;
     Stage stage;
+    TextState text;
+    NameEntryState nameEntry;
 
     std::string SceneName;  // the last "scene " line run
     int ScreenMode = 1;
@@ -36,6 +53,8 @@ struct GameState {
     bool Paused = false;
     bool Animating = false;
     bool startupCompleted = false;
+    int MenuKind = 0;  // 2 section menu, 3 selection, 4..7 main menu variants
+    bool clicksLocked = false;  // the click lock of page turns and loading (Timer5 lifts it)
 };
 
 }  // namespace orvane

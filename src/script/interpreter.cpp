@@ -3,6 +3,7 @@
 #include "base/log.h"
 #include "base/text.h"
 #include "script/command_params.h"
+#include "script/text_commands.h"
 
 namespace orvane {
 namespace {
@@ -116,11 +117,11 @@ Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int ind
     }
     if (StartsWith(line, "quake")) return Quake(line, index);
     if (Contains(line, "set enter ")) {
-        hooks_.OpenNameEntry(line);
+        SetEnter(game_, line);
         return Flow::Stop;
     }
     if (Contains(line, "set text")) {
-        hooks_.ShowText(line);
+        SetText(game_, hooks_, line);
         return Flow::Stop;
     }
     if (Contains(line, "set cursor=")) {
@@ -153,6 +154,7 @@ Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int ind
     }
     if (Contains(line, "set object ")) return SetItem(line, index, "object");
     if (Contains(line, "set selection text")) {
+        SetSelectionText(game_);
         hooks_.ShowSelection(line);
         return Flow::Stop;
     }

@@ -16,8 +16,7 @@ public:
     virtual void SetSfxVolume(std::string_view) {}            // "set sfx volume="
     virtual void StartTransition(std::string_view) {}         // "set dissolve=", "set fade="
     virtual void SetVolume(std::string_view) {}               // "set volume="
-    virtual void OpenNameEntry(std::string_view) {}           // "set enter "
-    virtual void ShowText(std::string_view) {}                // "set text"
+    virtual void PlayVoice(std::string_view) {}               // "voice=" of "set text"
     virtual void SetCursor(std::string_view) {}               // "set cursor="
     virtual void StartPlaylist() {}                           // after a "set playlist" block
     virtual void ShowSelection(std::string_view) {}           // "set selection text"

@@ -10,7 +10,7 @@ using testing::StageTest;
 TEST_F(StageTest, QmoveDrawsEachStepInTheBandAtItsPaceThenClearsTheStage) {
     Run({"set bg level=1 bg=bg_blue",
          "qmove delay=100 start= 0:150 finish= 100:150 params= 4:30 object=obj_red",
-         "set text after"});
+         "set journal"});
     const uint64_t presents = platform.presents();
     EXPECT_EQ(platform.Now(), 100u + 4 * 30);
     EXPECT_EQ(presents, 1u + 1 + 4);  // set bg, the start, four steps
@@ -22,7 +22,7 @@ TEST_F(StageTest, QmoveDrawsEachStepInTheBandAtItsPaceThenClearsTheStage) {
 }
 
 TEST_F(StageTest, QmoveOfAPictureOutsideTheScreenEndsAtOnce) {
-    Run({"qmove start= 2000:150 finish= 0:150 params= 4:30 object=obj_red", "set text after"});
+    Run({"qmove start= 2000:150 finish= 0:150 params= 4:30 object=obj_red", "set journal"});
     EXPECT_EQ(platform.Now(), 0u);
     EXPECT_FALSE(state.Animating);
     EXPECT_EQ(hooks.calls.size(), 1u);
@@ -36,7 +36,7 @@ TEST_F(StageTest, QmoveThatCannotReachItsFinishIsBounded) {
 }
 
 TEST_F(StageTest, TheThreeStripOpeningTakesItsStepsAtOneRefreshEach) {
-    Run({"set spacing:f1.bmp:f1.bmp:f1.bmp:0", "set text after"});
+    Run({"set spacing:f1.bmp:f1.bmp:f1.bmp:0", "set journal"});
     // 113 steps of 1/60 s each, and the first picture before them.
     EXPECT_EQ(platform.presents(), 1u + 113);
     EXPECT_NEAR(static_cast<double>(platform.Now()), 113 * 1000.0 / 60, 1.0);
@@ -47,7 +47,7 @@ TEST_F(StageTest, TheThreeStripOpeningTakesItsStepsAtOneRefreshEach) {
 
 TEST_F(StageTest, ABlockingFadeInBuildsThePictureUpWhereTheItemStands) {
     Run({"set bg level=1 bg=bg_blue", "set object level=2 opacity=0 align=:300:200 object=obj_red",
-         "set opacity:0:255:500 object=obj_red", "set text after"});
+         "set opacity:0:255:500 object=obj_red", "set journal"});
     EXPECT_EQ(platform.presents(), 2u + 30);  // ten ticks' worth plus twenty more passes
     EXPECT_NEAR(static_cast<double>(platform.Now()), 30 * 1000.0 / 60, 1.0);
     EXPECT_GT(PixelRed(platform.lastFrame().at(350, 250)), 180);  // nearly built up

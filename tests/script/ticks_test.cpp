@@ -9,20 +9,20 @@ using testing::StageTest;
 using Ints = std::vector<int>;
 
 TEST_F(StageTest, AnOpacityEffectRisesEveryTickThenResumesTheScriptOnce) {
-    Run({"set character level=2 effect=opacity:5:255:500 character=ch_ramp", "set text next"});
+    Run({"set character level=2 effect=opacity:5:255:500 character=ch_ramp", "set journal"});
     EXPECT_TRUE(state.Animating);
     EXPECT_EQ(state.stage.FadeEffects[0].Format(), "ch_ramp:25:255");
     Ints seen;
     router.onTick = [&](TimerId) { seen.push_back(Item("ch_ramp")->opacity); };
     Ticks(12);
     EXPECT_EQ(seen, (Ints{30, 55, 80, 105, 130, 155, 180, 205, 230, 255, 255}));
-    EXPECT_EQ(hooks.calls, std::vector<std::string>{"text set text next"});
+    EXPECT_EQ(hooks.calls, std::vector<std::string>{"journal"});
     EXPECT_FALSE(state.Animating);
     EXPECT_FALSE(platform.timers().Enabled(TimerId::Timer2));
 }
 
 TEST_F(StageTest, AFadeFromZeroEndsOnItsFirstTickAsScriptsExpect) {
-    Run({"set character level=2 effect=opacity:0:255:500 character=ch_ramp", "set text next"});
+    Run({"set character level=2 effect=opacity:0:255:500 character=ch_ramp", "set journal"});
     Ticks(1);
     EXPECT_EQ(Item("ch_ramp")->opacity, 0);
     EXPECT_EQ(hooks.calls.size(), 1u);
@@ -30,7 +30,7 @@ TEST_F(StageTest, AFadeFromZeroEndsOnItsFirstTickAsScriptsExpect) {
 
 TEST_F(StageTest, AFadeDownRunsPastItsTargetAndIsClampedAtZero) {
     Run({"set character level=2 character=ch_ramp", "set opacity:255:100:750 object=ch_ramp",
-         "set text next"});
+         "set journal"});
     EXPECT_EQ(state.stage.FadeEffects[0].Format(), "ch_ramp:-10:100");
     Ints seen;
     router.onTick = [&](TimerId) {
@@ -46,7 +46,7 @@ TEST_F(StageTest, AFadeDownRunsPastItsTargetAndIsClampedAtZero) {
 
 TEST_F(StageTest, MovesStepEveryIntervalMinusOneTicksAndSnapToTheFinish) {
     Run({"set object level=2 align=:0:0 object=obj_red",
-         "move delay=0 start= 0:0 finish= 100:7 time= 12:3 object=obj_red", "set text after"});
+         "move delay=0 start= 0:0 finish= 100:7 time= 12:3 object=obj_red", "set journal"});
     EXPECT_EQ(state.stage.MoveList[0].Format(), "obj_red:0:4:3:25:1:0:0:100:7");
     Ints xs;
     router.onTick = [&](TimerId) { xs.push_back(Item("obj_red")->x); };
@@ -61,7 +61,7 @@ TEST_F(StageTest, MovesStepEveryIntervalMinusOneTicksAndSnapToTheFinish) {
 TEST_F(StageTest, TwoMovesStartTogetherAndTheNextLineWaitsForBoth) {
     Run({"set object level=2 object=obj_red", "set object level=2 object=f1",
          "move delay=0 start= 0:0 finish= 10:0 time= 1:1 object=obj_red",
-         "move delay=2 start= 0:0 finish= 0:10 time= 2:1 object=f1", "set text after"});
+         "move delay=2 start= 0:0 finish= 0:10 time= 2:1 object=f1", "set journal"});
     EXPECT_EQ(state.stage.MoveList.size(), 2u);
     Ticks(3);
     EXPECT_TRUE(hooks.calls.empty());
@@ -72,10 +72,10 @@ TEST_F(StageTest, TwoMovesStartTogetherAndTheNextLineWaitsForBoth) {
 }
 
 TEST_F(StageTest, AMoveWhoseItemIsMissingIsDroppedInsteadOfWaitingForEver) {
-    Run({"move delay=0 start= 0:0 finish= 10:0 time= 1:1 object=nobody", "set text after"});
+    Run({"move delay=0 start= 0:0 finish= 10:0 time= 1:1 object=nobody", "set journal"});
     EXPECT_EQ(hooks.calls.size(), 1u);
     Run({"set object level=2 object=obj_red",
-         "move delay=0 start= 0:0 finish= 10:0 time= 10:1 object=obj_red", "set text after"});
+         "move delay=0 start= 0:0 finish= 10:0 time= 10:1 object=obj_red", "set journal"});
     Ticks(2);
     ClearStage(state, ClearKind::Objects);  // the item leaves while it moves
     platform.SetTimerEnabled(TimerId::Timer2, true);
@@ -104,7 +104,7 @@ TEST_F(StageTest, ACycleOfThreeFramesWithPeriodFourChangesEveryThreeTicks) {
 
 TEST_F(StageTest, AQuakeShakesOnlyItsKindInFourPhases) {
     Run({"set bg level=1 bg=bg_blue", "set character level=2 align=:100:0 character=ch_ramp",
-         "quake:5:0:3:1:16:2:c:u", "set text after"});
+         "quake:5:0:3:1:16:2:c:u", "set journal"});
     EXPECT_EQ(state.stage.Quake->Format(), "8:0:2:5:0:3:1:c:nu");
     std::vector<std::pair<int, int>> at;
     router.onTick = [&](TimerId) { at.emplace_back(Item("ch_ramp")->x, Item("ch_ramp")->y); };

@@ -18,7 +18,7 @@ class RecordingHooks : public ScriptHooks {
 public:
     void OpenJournal() override { calls.push_back("journal"); }
     void ApplyCondition(std::string_view line) override { calls.push_back("if " + std::string(line)); }
-    void ShowText(std::string_view line) override { calls.push_back("text " + std::string(line)); }
+    void PlayVoice(std::string_view file) override { calls.push_back("voice " + std::string(file)); }
     void ShowSectionMenu(std::string_view) override { calls.push_back("menu"); }
     void StartPlaylist() override { calls.push_back("playlist"); }
     std::vector<std::string> calls;
@@ -60,6 +60,10 @@ protected:
     const StageItem* Item(std::string_view name) const;
     uint32_t Pixel(int x, int y) const { return state.slots.Get(kSlotBackBuffer)->at(x, y); }
     std::vector<std::string> StageText() const;
+    // Text defaults in the layout of "default_text.scn", applied as at start-up.
+    void UseTextDefaults();
+    // Whether any pixel of the back buffer inside the rectangle differs from `pixel`.
+    bool InkIn(int left, int top, int right, int bottom, uint32_t pixel) const;
 
     TempDir game;
     HeadlessPlatform platform;

@@ -1,5 +1,7 @@
 #include "stage_fixture.h"
 
+#include "script/text_commands.h"
+
 namespace orvane::testing {
 namespace {
 
@@ -43,6 +45,22 @@ const StageItem* StageTest::Item(std::string_view name) const {
         if (item.name == name) return &item;
     }
     return nullptr;
+}
+
+void StageTest::UseTextDefaults() {
+    state.lists.TextDefaults = {"xy_pos=20:600",   "font=DejaVu Sans:14::15:40",
+                                "speed=fast",      "il=22",
+                                "max_str=3",       "click=yes",
+                                "name_font=DejaVu Sans:12:bold:4:40", "name_x=20",
+                                "name_y=580",      "extra=0"};
+    ApplyTextDefaults(state);
+}
+
+bool StageTest::InkIn(int left, int top, int right, int bottom, uint32_t pixel) const {
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (Pixel(x, y) != pixel) return true;
+    return false;
 }
 
 std::vector<std::string> StageTest::StageText() const {

@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config
     libsdl2-dev libx11-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev libpng-dev
     libgtest-dev libbenchmark-dev libpixman-1-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth xdotool fonts-dejavu-core
 )
 
 missing=()

@@ -77,13 +77,9 @@ void ReleaseAll(MediaSlots& slots) {
 
 void Present(MediaSlots& slots, Platform& platform, int sourceSlot) {
     const Surface* source = slots.Get(sourceSlot);
-    Surface* primary = slots.Get(kSlotPrimary);
-    if (!source || !primary) return;
-    // The screen shows the top-left 1024 x 768 of the source, as the full-screen copy did.
-    const Rect whole{0, 0, std::min(source->width, kScreenWidth),
-                     std::min(source->height, kScreenHeight)};
-    if (sourceSlot != kSlotPrimary) CopyRect(*primary, 0, 0, *source, &whole);
-    platform.Present(*primary);
+    // The window shows the frame itself; the primary surface only marks that a screen exists.
+    if (!source || !slots.Get(kSlotPrimary)) return;
+    platform.Present(*source);
 }
 
 void RestoreSurfaces(MediaSlots& slots, PictureLoader& loader, Platform& platform, int screenMode) {

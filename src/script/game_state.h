@@ -53,6 +53,8 @@ struct GameState {
     bool Paused = false;
     bool Animating = false;
     bool startupCompleted = false;
+    int SfxVolumeLevel = 0;  // the scripts' own levels, apart from the options screen's
+    int VolumeLevel = 0;
     int MenuKind = 0;  // 2 section menu, 3 selection, 4..7 main menu variants
     bool clicksLocked = false;  // the click lock of page turns and loading (Timer5 lifts it)
 };

@@ -2,7 +2,9 @@
 
 #include "base/log.h"
 #include "base/text.h"
+#include "render/screen_fade.h"
 #include "script/command_params.h"
+#include "script/conditions.h"
 #include "script/text_commands.h"
 
 namespace orvane {
@@ -88,7 +90,9 @@ Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int ind
         return Flow::Stop;
     }
     if (Contains(line, "if ")) {
-        hooks_.ApplyCondition(line);
+        if (const std::optional<std::string> target = ApplyIf(line, game_.Triggers)) {
+            JumpTo(*target);
+        }
         return Flow::Continue;
     }
     if (Contains(line, "goto ")) {
@@ -96,19 +100,23 @@ Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int ind
         return Flow::Continue;
     }
     if (Contains(line, "set trigger")) {
-        hooks_.SetTriggerLine(line);
+        SetTriggerLine(game_.Triggers, line);
         return Flow::Continue;
     }
     if (StartsWith(line, "set sfx volume=")) {
-        hooks_.SetSfxVolume(line);
+        AdjustVolume(line, index, game_.SfxVolumeLevel);
         return Flow::Continue;
     }
     if (StartsWith(line, "set dissolve=") || StartsWith(line, "set fade=")) {
-        hooks_.StartTransition(line);
-        return Flow::Stop;
+        // The transition runs to its end, then the script goes on from the next line as a new
+        // run, which is what running the interpreter afresh from the effect amounts to.
+        Transition(line, index, StartsWith(line, "set dissolve="));
+        memory_ = RunMemory{};
+        return Flow::Continue;
     }
     if (StartsWith(line, "set volume=")) {
-        hooks_.SetVolume(line);
+        game_.VolumeLevel = 1;
+        AdjustVolume(line, index, game_.VolumeLevel);
         return Flow::Continue;
     }
     if (StartsWith(line, "rightbutton=yes") || StartsWith(line, "rightbutton=no")) {
@@ -199,6 +207,32 @@ Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int ind
         return Flow::Stop;
     }
     return Flow::Continue;
+}
+
+void Interpreter::Transition(const std::string& line, int index, bool dissolve) {
+    const std::string_view value = *RestOf(line, "=");
+    const std::vector<std::string_view> fields = SplitFields(value, ':');
+    NumberReader numbers(kScriptFileName, index, line);
+    const std::optional<int> speed = numbers.Read(fields.size() > 1 ? fields[1] : "", "speed");
+    const std::optional<int> limit = numbers.Read(fields.size() > 2 ? fields[2] : "", "limit");
+    if (!speed || !limit) return;
+    const bool out = fields[0] == "out";
+    const FadeKind kind = dissolve ? (out ? FadeKind::ToWhite : FadeKind::FromWhite)
+                                   : (out ? FadeKind::ToBlack : FadeKind::FromBlack);
+    game_.Animating = true;
+    ScreenFade(game_.slots, game_.platform, game_.pictures, kind, *speed / 50, *limit);
+    game_.Animating = false;
+}
+
+void Interpreter::AdjustVolume(const std::string& line, int index, int& level) {
+    const std::string_view value = *RestOf(line, "=");
+    NumberReader numbers(kScriptFileName, index, line);
+    const std::optional<int> amount = numbers.Read(value.empty() ? value : value.substr(1), "volume");
+    if (!amount || value.empty()) return;
+    // A "+" never raises a level of 0, and neither sign leaves 0..10.
+    if (value[0] == '-' && level >= 1 && level - *amount >= 0) level -= *amount;
+    if (value[0] == '+' && level > 0 && level + *amount < 11) level += *amount;
+    hooks_.SetWaveVolume(level);
 }
 
 void Interpreter::ReadPlaylistBlock() {

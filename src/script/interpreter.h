@@ -51,6 +51,8 @@ private:
     void SetSpacing(const std::string& line, int index);
     Flow Quake(const std::string& line, int index);
     void ReadPlaylistBlock();
+    void Transition(const std::string& line, int index, bool dissolve);
+    void AdjustVolume(const std::string& line, int index, int& level);
 
     // Fades that the set commands and "set opacity" start.
     void StartFade(const std::string& name, int step, int target);

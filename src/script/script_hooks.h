@@ -11,11 +11,8 @@ public:
     virtual ~ScriptHooks() = default;
 
     virtual void OpenJournal() {}                             // "set journal"
-    virtual void ApplyCondition(std::string_view) {}          // "if "
-    virtual void SetTriggerLine(std::string_view) {}          // "set trigger"
-    virtual void SetSfxVolume(std::string_view) {}            // "set sfx volume="
-    virtual void StartTransition(std::string_view) {}         // "set dissolve=", "set fade="
-    virtual void SetVolume(std::string_view) {}               // "set volume="
+    // The sound device's volume for a level 0..10 ("set sfx volume=", "set volume=").
+    virtual void SetWaveVolume(int) {}
     virtual void PlayVoice(std::string_view) {}               // "voice=" of "set text"
     virtual void SetCursor(std::string_view) {}               // "set cursor="
     virtual void StartPlaylist() {}                           // after a "set playlist" block

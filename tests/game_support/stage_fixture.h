@@ -17,7 +17,7 @@ namespace orvane::testing {
 class RecordingHooks : public ScriptHooks {
 public:
     void OpenJournal() override { calls.push_back("journal"); }
-    void ApplyCondition(std::string_view line) override { calls.push_back("if " + std::string(line)); }
+    void SetWaveVolume(int level) override { calls.push_back("volume " + std::to_string(level)); }
     void PlayVoice(std::string_view file) override { calls.push_back("voice " + std::string(file)); }
     void ShowSectionMenu(std::string_view) override { calls.push_back("menu"); }
     void StartPlaylist() override { calls.push_back("playlist"); }

@@ -16,10 +16,9 @@ FontSpec ToFontSpec(const TextFont& font) {
 }
 
 void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::string_view line,
-                  int x, int y) {
-    if (line.size() < 2 && text.SpeakerName.empty()) return;
+                  int x, int y, size_t firstToDraw, bool withSpeaker) {
     target.MarkChanged();
-    if (!text.SpeakerName.empty()) {
+    if (withSpeaker && !text.SpeakerName.empty()) {
         const TextFont nameFont{text.NameFontFace, text.NameFontSize, text.NameFontStyle,
                                 text.NameFontColor};
         const FontSpec spec = ToFontSpec(nameFont);
@@ -42,9 +41,13 @@ void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::
                 if (i >= last) break;
             }
         }
+        const FontSpec spec = ToFontSpec(font);
+        if (i < firstToDraw) {
+            advance += fonts.CharWidth(spec, line[i]);
+            continue;
+        }
         const int top = y + FontRasterizer::HeightValue(font.size);
-        advance += fonts.DrawChar(target, x + advance, top, ToFontSpec(font),
-                                  PaletteColor(font.color), line[i]);
+        advance += fonts.DrawChar(target, x + advance, top, spec, PaletteColor(font.color), line[i]);
     }
     text.SetCurrentFont(font);
 }

@@ -15,9 +15,10 @@ FontSpec ToFontSpec(const TextFont& font);
 
 // Draws `line` at (x, y) without its last character (callers pass the line's carriage return,
 // or while typing the character about to be revealed). y is the line's lower reference: the
-// cell of a character of size S starts S x 96 / 72 pixels above it. The speaker's name is drawn
-// too. Style changes made by tags carry over into `text`'s current font.
+// cell of a character of size S starts S x 96 / 72 pixels above it. Style changes made by tags
+// carry over into `text`'s current font. Characters before `firstToDraw` are laid out but not
+// drawn again (they are on screen already); the speaker's name is drawn when `withSpeaker`.
 void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::string_view line,
-                  int x, int y);
+                  int x, int y, size_t firstToDraw = 0, bool withSpeaker = true);
 
 }  // namespace orvane

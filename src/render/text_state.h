@@ -53,10 +53,13 @@ struct TextState {
     int TypeLine = 1;
     int TypeLineStart = 1;
     bool TextFinished = false;
-    // The font in effect where the current page and the current line begin: the typewriter
-    // redraws a line from its start every tick, so it must start each redraw from the same font.
-    TextFont pageFont;
+    // The font in effect where the current line begins: the typewriter lays a line out from its
+    // start every tick, so every layout must start from the same font.
     TextFont lineFont;
+    // How much of the current line is on screen already, and whether the speaker's name is:
+    // each character is drawn once, so antialiased edges do not build up.
+    int lineDrawn = 0;
+    bool speakerShown = false;
 
     TextFont CurrentFont() const { return {TextFontFace, TextFontSize, TextFontStyle, TextFontColor}; }
     void SetCurrentFont(const TextFont& font) {

@@ -114,19 +114,30 @@ void DropLines(std::string& shown, int count) {
     shown.erase(0, at == std::string::npos ? shown.size() : at);
 }
 
-// Draws lines 1 .. TextMaxLines of the shown text at once and takes them off it.
+// The k-th line (1-based) of `text` with its carriage return; empty past the end.
+std::string_view NthLine(std::string_view text, int k) {
+    size_t start = 0;
+    for (int i = 1; i < k && start < text.size(); ++i) {
+        const size_t lf = text.find('\n', start);
+        start = lf == std::string_view::npos ? text.size() : lf + 1;
+    }
+    const size_t lf = text.find('\n', start);
+    return text.substr(start, (lf == std::string_view::npos ? text.size() : lf) - start);
+}
+
+// Completes the page at once: what the typewriter has not drawn of lines TypeLine ..
+// TextMaxLines is drawn, and the page's lines are taken off the shown text.
 void ShowPageAtOnce(GameState& game) {
     TextState& text = game.text;
     Surface* back = game.slots.Get(kSlotBackBuffer);
     if (!back) return;
-    text.SetCurrentFont(text.pageFont);
-    size_t start = 0;
-    for (int k = 1; k <= text.TextMaxLines && start < text.ShownText.size(); ++k) {
-        const size_t lf = text.ShownText.find('\n', start);
-        const size_t end = lf == std::string::npos ? text.ShownText.size() : lf;
-        DrawTextLine(*back, game.fonts, text, std::string_view(text.ShownText).substr(start, end - start),
-                     text.TextX, text.TextTop + k * text.TextLineSpacing);
-        start = lf == std::string::npos ? text.ShownText.size() : lf + 1;
+    text.SetCurrentFont(text.lineFont);
+    for (int k = text.TypeLine; k <= text.TextMaxLines; ++k) {
+        const std::string_view line = NthLine(text.ShownText, k);
+        const size_t drawn = k == text.TypeLine ? static_cast<size_t>(text.lineDrawn) : 0;
+        DrawTextLine(*back, game.fonts, text, line, text.TextX,
+                     text.TextTop + k * text.TextLineSpacing, drawn, !text.speakerShown);
+        text.speakerShown = true;
     }
     DropLines(text.ShownText, text.TextMaxLines);
     text.TypeLine = text.TextMaxLines;
@@ -140,8 +151,9 @@ void BeginPage(GameState& game) {
     text.TypeLine = 1;
     text.TypeLineStart = 1;
     text.TextFinished = false;
-    text.pageFont = text.CurrentFont();
-    text.lineFont = text.pageFont;
+    text.lineFont = text.CurrentFont();
+    text.lineDrawn = 0;
+    text.speakerShown = false;
     game.platform.SetTimerEnabled(TimerId::Timer1, true);
 }
 
@@ -285,30 +297,47 @@ void TypewriterTick(GameState& game) {
         text.TextFinished = true;
         return;
     }
-    if (text.TypePos <= length && shown[static_cast<size_t>(text.TypePos - 1)] == '/') {
+    const auto skipTag = [&] {
         const size_t close = shown.find('/', static_cast<size_t>(text.TypePos));
         if (close != std::string::npos) text.TypePos = static_cast<int>(close) + 2;
-    }
-    if (text.TypePos >= 2 && text.TypePos - 2 < length &&
-        shown[static_cast<size_t>(text.TypePos - 2)] == '\n') {
-        text.TypePos += 2;
+    };
+    const auto at = [&](int position) {  // 1-based, 0 past the ends
+        return position >= 1 && position <= length ? shown[static_cast<size_t>(position - 1)] : '\0';
+    };
+    if (at(text.TypePos - 1) == '\n') {
+        // A line has ended; the next starts with its first character shown.
+        const int lineStart = text.TypePos;
         text.TypeLine += 1;
         if (text.TypeLine == text.TextMaxLines + 1) {
             game.platform.SetTimerEnabled(TimerId::Timer1, false);
             DropLines(text.ShownText, text.TextMaxLines);
             return;
         }
-        text.TypeLineStart = text.TypePos - 2;
+        text.TypeLineStart = lineStart;
         text.lineFont = text.CurrentFont();
+        text.lineDrawn = 0;
+        text.TypePos = lineStart + 2;
+        // A line that starts with a tag: the tag is passed over as a whole, so the line break
+        // before it is not lost.
+        if (at(lineStart) == '/') {
+            text.TypePos = lineStart;
+            skipTag();
+        }
+    } else if (at(text.TypePos) == '/') {
+        skipTag();
     }
     Surface* back = game.slots.Get(kSlotBackBuffer);
     if (!back) return;
     const int start = std::clamp(text.TypeLineStart - 1, 0, length);
     const int end = std::clamp(text.TypePos - 1, start, length);
     text.SetCurrentFont(text.lineFont);
-    DrawTextLine(*back, game.fonts, text,
-                 std::string_view(shown).substr(static_cast<size_t>(start), static_cast<size_t>(end - start)),
-                 text.TextX, text.TextTop + text.TypeLine * text.TextLineSpacing);
+    const std::string_view line =
+        std::string_view(shown).substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+    DrawTextLine(*back, game.fonts, text, line, text.TextX,
+                 text.TextTop + text.TypeLine * text.TextLineSpacing,
+                 static_cast<size_t>(text.lineDrawn), !text.speakerShown);
+    text.speakerShown = true;
+    text.lineDrawn = std::max(text.lineDrawn, static_cast<int>(line.size()) - 1);
     PresentUnlessCycling(game);
     text.TypePos += 1;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -103,7 +105,8 @@ TEST(DemoPictures, SizesAreTheOnesTheEngineLaysOut) {
 
 TEST(DemoPictures, FiguresHaveSoftEdgesAndNothingAroundThem) {
     for (const DemoPicture& picture : DemoPictures()) {
-        if (picture.format != PictureFormat::Bmp32) continue;
+        // The text panel spans the screen from edge to edge; it has a test of its own.
+        if (picture.format != PictureFormat::Bmp32 || picture.file == "obj_panel.bmp") continue;
         const Image& image = Picture(std::string(picture.file));
         int solid = 0, soft = 0;
         for (int y = 0; y < image.height; ++y) {
@@ -144,6 +147,30 @@ TEST(DemoPictures, TheLetterBoxOrnamentKeepsClearOfTheBand) {
     bool ornament = false;
     for (int y = 0; y < 99; ++y) ornament = ornament || !plain(top, y);
     EXPECT_TRUE(ornament);
+}
+
+TEST(DemoPictures, TheTextPanelDimsThePictureEvenlyFromEdgeToEdge) {
+    const Image& panel = Picture("obj_panel.bmp");
+    ASSERT_EQ(panel.width, 1024);
+    ASSERT_EQ(panel.height, 170);
+    // The top edge fades in from nothing: down the first column, where no rule is drawn, the
+    // panel only ever gets more solid.
+    EXPECT_EQ(PixelT(panel.at(0, 0)), 255);
+    EXPECT_EQ(PixelT(panel.at(512, 0)), 255);
+    for (int y = 1; y < panel.height; ++y) {
+        EXPECT_LE(PixelT(panel.at(0, y)), PixelT(panel.at(0, y - 1))) << "row " << y;
+    }
+    // Where the text lies, a third or so of the picture shows through everywhere, the first
+    // and last columns too (a clear column there would show as a bright seam at the screen's
+    // edge), and the panel is dark enough for white text.
+    for (int y = 30; y < panel.height; ++y) {
+        for (int x = 0; x < panel.width; ++x) {
+            const uint32_t p = panel.at(x, y);
+            ASSERT_GE(PixelT(p), 70) << x << "," << y;
+            ASSERT_LE(PixelT(p), 120) << x << "," << y;
+            ASSERT_LE(std::max({PixelRed(p), PixelGreen(p), PixelBlue(p)}), 64) << x << "," << y;
+        }
+    }
 }
 
 TEST(DemoPictures, FireFramesDiffer) {
@@ -205,6 +232,32 @@ TEST(DemoScripts, EveryNameTheTourUsesExists) {
     for (const char* file : {"topline.bmp", "bottomline.bmp", "podlozhka.bmp", "blackscreen.jpg"}) {
         EXPECT_FALSE(Picture(file).empty()) << file;
     }
+}
+
+TEST(DemoScripts, TheNameIsTypedIntoTheWhiteFieldOfTheEntryScreen) {
+    // The engine draws each typed letter on a white cell of its own from the line's align=:X:Y
+    // on: up to twelve letters, some 38 pixels high in the tour's 24-point font. Where the
+    // picture is not white there, the cells show as patches.
+    const auto catalogue = Catalogue();
+    int screens = 0;
+    for (const std::string& line : ScriptLines("master.scn")) {
+        if (!line.starts_with("set enter ")) continue;
+        ++screens;
+        const auto entry = catalogue.find(ValueOf(line, " bg="));
+        ASSERT_NE(entry, catalogue.end()) << line;
+        const Image& screen = Picture(entry->second);
+        ASSERT_EQ(screen.width, 1024) << line;
+        int x0 = 0, y0 = 0;
+        ASSERT_EQ(std::sscanf(ValueOf(line, " align=").c_str(), ":%d:%d", &x0, &y0), 2) << line;
+        for (int y = y0 - 2; y < y0 + 42; y += 2) {
+            for (int x = x0 - 6; x < x0 + 276; x += 2) {
+                const uint32_t p = screen.at(x, y);
+                ASSERT_GE(std::min({PixelRed(p), PixelGreen(p), PixelBlue(p)}), 245)
+                    << x << "," << y << " of " << line;
+            }
+        }
+    }
+    EXPECT_GT(screens, 0);
 }
 
 }  // namespace

@@ -91,6 +91,29 @@ TEST_F(TextTest, SpeedNoShowsThePageAtOnce) {
     EXPECT_EQ(state.text.ShownText, "bb \r\ncc\r\n");
 }
 
+TEST_F(TextTest, ALineThatStartsWithATagStillStartsOnItsOwnRow) {
+    Run({"set text font=DejaVu:14::15:5 text=aaaa /b/bbbb"});
+    EXPECT_EQ(state.text.ShownText, "aaaa \r\n/b/bbbb\r\n");
+    const uint32_t ground = Pixel(5, 5);
+    while (platform.timers().Enabled(TimerId::Timer1)) TypewriterTick(state);
+    EXPECT_TRUE(state.text.TextFinished);
+    // Line 2 stands one spacing below line 1 (TextY 600, spacing 22), and nothing runs on to
+    // the right of line 1.
+    EXPECT_TRUE(InkIn(20, 605, 120, 622, ground));
+    EXPECT_FALSE(InkIn(120, 580, 400, 600, ground));
+}
+
+TEST_F(TextTest, ACharacterIsDrawnOnceHoweverManyTicksShowIt) {
+    Surface& back = *state.slots.Get(kSlotBackBuffer);
+    back.Fill(0);
+    Run({"set text speed=no name=Anna text=abc"});
+    const std::vector<uint32_t> atOnce = back.pixels;
+    back.Fill(0);
+    Run({"set text speed=fast name=Anna text=abc"});
+    while (platform.timers().Enabled(TimerId::Timer1)) TypewriterTick(state);
+    EXPECT_TRUE(back.pixels == atOnce);
+}
+
 TEST_F(TextTest, TagsChangeTheFontAndCarryOverToTheNextLine) {
     Run({"set text font=DejaVu:14::15:8 text=aaaa /b/bbbb cccc"});
     TypeTicks(30);

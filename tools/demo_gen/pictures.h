@@ -23,10 +23,11 @@ struct DemoPicture {
 const std::vector<DemoPicture>& DemoPictures();
 
 // Backgrounds, 1024 x 768.
-Image DrawTitleBackground();   // dusk over hills
-Image DrawForestBackground();  // a sunlit clearing among firs
-Image DrawRoomBackground();    // a cosy room in the evening
-Image DrawSeaBackground();     // a beach on a clear day; the letter-boxed journey shows its top
+Image DrawTitleBackground();      // dusk over hills
+Image DrawForestBackground();     // a sunlit clearing among firs
+Image DrawRoomBackground();       // a cosy room in the evening
+Image DrawSeaBackground();        // a beach on a clear day; the letter-boxed journey shows its top
+Image DrawNameEntryBackground();  // a parchment card with a white field for the typed name
 
 // Characters, 300 x 600, standing on the bottom edge.
 Image DrawAnna();
@@ -38,6 +39,7 @@ Image DrawBird();     // a gull in flight
 Image DrawFire1();    // three frames of a camp fire, the same size and the logs in the same place
 Image DrawFire2();
 Image DrawFire3();
+Image DrawTextPanel();  // 1024 x 170, the see-through band behind the dialogue
 
 // The letter-box: strips above and below the band and the picture in the band.
 Image DrawTopLine();       // 1024 x 103

@@ -13,11 +13,6 @@ namespace orvane {
 Engine::Engine(Platform& platform_, GameFolders folders_)
     : GameState(platform_, std::move(folders_)) {}
 
-void Engine::SetWaveVolumeFromLevel() {
-    const uint32_t channel = static_cast<uint32_t>(SoundVolume) * 0x1999u;
-    platform.audio().SetWaveVolume((channel & 0xFFFF) | ((channel & 0xFFFF) << 16));
-}
-
 void Engine::LoadScriptLists() {
     const auto& dir = folders.gameDir;
     LoadScriptFile(dir, "objects.scn", lists.ObjectCatalog);
@@ -30,16 +25,17 @@ void Engine::LoadScriptLists() {
 
 void Engine::ReloadPlaylist() {
     lists.Playlist.clear();
-    platform.SetTimerEnabled(TimerId::MusicTimer, false);
-    slots.Release(kSlotMusicBuffer);
+    sound.StopMusic();
     LoadScriptFile(folders.gameDir, "playlist.scn", lists.Playlist);
 }
 
 bool Engine::Start() {
     saveFolder = PrepareSaveFolder(folders.playerDir);
+    // The device must run before anything plays: it settles on the sound card's own rate.
+    platform.audio().Start();
     Suspended = false;
     SoundVolume = 5;
-    SetWaveVolumeFromLevel();
+    sound.SetWaveVolume(SoundVolume);
     MusicVolume = 5;
     LoadGameCursor();
     ScreenMode = 1;
@@ -67,7 +63,7 @@ bool Engine::Start() {
     startupCompleted = true;
     interpreter.RunScript();
     ReloadPlaylist();
-    StartFirstTrack();
+    sound.StartPlaylist(kStartupMusicAttenuation);
     return true;
 }
 
@@ -84,6 +80,7 @@ void Engine::FormDestroy() {
     ReleaseAll(slots);
     std::error_code ec;
     std::filesystem::remove(folders.playerDir / kThumbnailName, ec);
+    platform.audio().Stop();
     if (!startupCompleted) return;
     std::string error;
     if (!SaveTriggers(Triggers, folders.playerDir, error)) LogError(error);

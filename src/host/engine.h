@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "archive/picture_loader.h"
+#include "audio/sound_player.h"
+#include "audio/volume_levels.h"
 #include "platform/config.h"
 #include "platform/events.h"
 #include "platform/platform.h"
@@ -49,19 +51,20 @@ public:
     std::optional<std::filesystem::path> saveFolder;
     Interpreter interpreter{*this, *this};
     InputDispatch input{*this, interpreter, *this};
-    std::string lastVoice;  // the voice file the last "set text" asked for
+    SoundPlayer sound{*this};
 
-    void PlayVoice(std::string_view file) override { lastVoice = std::string(file); }
+    // What the script asks of the sound.
+    void PlayVoice(std::string_view file) override { sound.PlayVoice(file); }
+    void SetWaveVolume(int level) override { sound.SetWaveVolume(level); }
+    void StartPlaylist() override { sound.StartPlaylist(PlaylistAttenuation(MusicVolume)); }
 
 private:
     void LoadScriptLists();
     void ReloadPlaylist();
-    void SetWaveVolumeFromLevel();
 
     // Start-up steps whose subsystems arrive with later work: each is a deliberate no-op here.
     void RegisterGameFonts();
     void LoadGameCursor() {}     // "cursor1.cur"
-    void StartFirstTrack() {}    // line 0 of the playlist
 };
 
 }  // namespace orvane

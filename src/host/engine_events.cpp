@@ -31,8 +31,10 @@ void Engine::OnTimer(TimerId timer) {
         case TimerId::Timer5:
             input.UnlockClicks();
             break;
-        case TimerId::NecroTimer1:
         case TimerId::MusicTimer:
+            sound.MusicTick();
+            break;
+        case TimerId::NecroTimer1:
             break;
     }
 }

@@ -15,7 +15,10 @@ std::string Engine::StateDumpText() const {
     dump.Set("animating", Animating ? 1 : 0);
     dump.Set("shown_text", text.ShownText);
     if (MenuKind != 0) dump.Set("menu_kind", MenuKind);
-    dump.Set("voice", lastVoice);
+    dump.Set("voice", sound.lastVoice());
+    dump.Set("effect", sound.lastEffect());
+    dump.Set("music_track", sound.musicTrack());
+    if (!sound.musicTrack().empty()) dump.Set("music_attenuation", sound.musicAttenuation());
     dump.Set("sound_volume", SoundVolume);
     dump.Set("music_volume", MusicVolume);
     dump.Set("presents", static_cast<long long>(platform.presents()));

@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "orvane: %s\n", error.c_str());
             return kExitUsage;
         }
+        if (options.audioOut) backend->recordingAudio().StartRecording(*options.audioOut);
         platform = std::move(backend);
     } else {
         platform = std::make_unique<SdlPlatform>();
@@ -65,6 +66,10 @@ int main(int argc, char** argv) {
     }
     platform->Run(engine);
     engine.FormDestroy();
+    if (headless && options.audioOut && !headless->recordingAudio().StopRecording(error)) {
+        std::fprintf(stderr, "orvane: %s\n", error.c_str());
+        return kExitStartFailed;
+    }
     if (headless && !headless->succeeded()) return kExitStartFailed;
     return 0;
 }

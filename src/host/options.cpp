@@ -28,13 +28,15 @@ bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& opt
             if (!value(options.configFile)) return false;
         } else if (arg == "--events") {
             if (!value(options.eventsFile)) return false;
+        } else if (arg == "--audio-out") {
+            if (!value(options.audioOut)) return false;
         } else {
             error = "unknown option " + arg;
             return false;
         }
     }
-    if (options.eventsFile && !options.headless) {
-        error = "--events works with --headless only";
+    if ((options.eventsFile || options.audioOut) && !options.headless) {
+        error = "--events and --audio-out work with --headless only";
         return false;
     }
     return true;
@@ -55,6 +57,7 @@ Options:
   --events FILE    with --headless: play the events of FILE (wait MS, move X Y, down/up/click
                    X Y [left|right|middle], drag X1 Y1 X2 Y2, key NAME, shot FILE.png,
                    state FILE, quit)
+  --audio-out FILE with --headless: write the sound the game made as a WAV file
   --version        print the version
   -h, --help       print this help
 

@@ -17,6 +17,7 @@ struct LaunchOptions {
     FolderOverrides folders;
     std::optional<std::filesystem::path> configFile;  // instead of the default orvane.ini
     std::optional<std::filesystem::path> eventsFile;
+    std::optional<std::filesystem::path> audioOut;  // headless: the mixed sound as a WAV file
 };
 
 // False with a message for a command line that cannot be understood.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless_audio.h"
 #include "platform/platform.h"
 
 namespace orvane {
@@ -13,6 +14,9 @@ namespace orvane {
 class HeadlessPlatform : public Platform {
 public:
     HeadlessPlatform() = default;
+    // The sound device reads this object's clock.
+    HeadlessPlatform(const HeadlessPlatform&) = delete;
+    HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
     uint64_t Now() const override { return clock_; }
     void Sleep(int ms) override;
@@ -33,7 +37,8 @@ public:
 
     const Image& lastFrame() const { return lastFrame_; }
     const std::vector<std::string>& messages() const { return messages_; }
-    RecordingAudioDevice& recordingAudio() { return audio_; }
+    // What the engine asked of the sound device, and the mix on the virtual clock.
+    HeadlessAudioDevice& recordingAudio() { return audio_; }
     // False when a `shot` or `state` could not be written.
     bool succeeded() const { return succeeded_; }
 
@@ -53,7 +58,7 @@ private:
     std::string origin_;
     Image lastFrame_;
     std::vector<std::string> messages_;
-    RecordingAudioDevice audio_;
+    HeadlessAudioDevice audio_{[this] { return clock_; }};
     bool succeeded_ = true;
 };
 

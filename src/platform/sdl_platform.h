@@ -10,6 +10,7 @@
 #include "platform/audio_device.h"
 #include "platform/events.h"
 #include "platform/platform.h"
+#include "platform/sdl_audio_device.h"
 
 namespace orvane {
 
@@ -40,7 +41,7 @@ private:
     int MillisecondsToNextTimer() const;
 
     std::unique_ptr<Sdl> sdl_;
-    RecordingAudioDevice audio_;
+    SdlAudioDevice audio_;
 };
 
 }  // namespace orvane

@@ -1,0 +1,60 @@
+// The SDL device on SDL's dummy driver: the mixer really runs on SDL's audio thread.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/sdl_audio_device.h"
+#include "test_waves.h"
+
+namespace orvane {
+namespace {
+
+TEST(SdlAudioDevice, PlaysOnTheAudioThreadOfTheDummyDriver) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlAudioDevice device;
+    ASSERT_TRUE(device.Start());
+    EXPECT_TRUE(device.opened());
+    EXPECT_GT(device.mixer().outputRate(), 0);
+
+    device.SetWaveVolume(0x7FFD7FFD);
+    ASSERT_TRUE(device.PlaySystemSound(testing::ToneWave({1, 22050, 8}, 1000, 0.5, 0.1), "beep"));
+    const PcmFormat format{2, 44100, 16};
+    ASSERT_TRUE(device.PlayMusic(testing::TonePcm(format, 440, 0.5, 5.0), format, -1000, 0, "m"));
+    // Voices change under the running thread without harm.
+    for (int i = 0; i < 20; ++i) {
+        device.SetMusicAttenuation(-100 * i);
+        device.PlaySystemSound(testing::ToneWave({1, 22050, 8}, 1000, 0.5, 0.05), "beep");
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    // The last sound plays to its end on the audio thread.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (device.mixer().Playing(MixerVoice::System) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_FALSE(device.mixer().Playing(MixerVoice::System));
+    EXPECT_TRUE(device.mixer().Playing(MixerVoice::Music));
+    device.Stop();
+    EXPECT_FALSE(device.opened());
+}
+
+TEST(SdlAudioDevice, WithoutADeviceTheGamePlaysOnSilentlyAfterOneMessage) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlAudioDevice device;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(device.Start());
+    EXPECT_FALSE(device.Start());
+    EXPECT_TRUE(device.PlaySystemSound(testing::ToneWave({1, 22050, 8}, 1000, 0.5, 0.1), "b"));
+    device.SetWaveVolume(0);
+    device.StopMusic();
+    device.Stop();
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("no sound"), std::string::npos) << err;
+    EXPECT_EQ(err.find("no sound"), err.rfind("no sound")) << err;
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace
+}  // namespace orvane

@@ -5,6 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)"
+cmake --build --preset release -j "$(nproc)" --target orvane demo_game
 if [ $# -eq 0 ]; then set -- --game-dir build/release/demo/game; fi
 exec build/release/orvane "$@"

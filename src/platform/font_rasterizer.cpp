@@ -36,11 +36,11 @@ bool MayFallBack(char32_t codePoint) {
 }
 
 struct FontSpecHash {
-    size_t operator()(const FontSpec& spec) const {
-        size_t h = std::hash<std::string>()(spec.face);
-        const unsigned flags = (spec.bold ? 1u : 0u) | (spec.italic ? 2u : 0u) |
-                               (spec.underline ? 4u : 0u) | (spec.strikeout ? 8u : 0u);
-        return h ^ ((static_cast<size_t>(spec.size) << 4 | flags) * 0x9E3779B97F4A7C15ull);
+    size_t operator()(const FontSpec& fontSpec) const {
+        size_t h = std::hash<std::string>()(fontSpec.face);
+        const unsigned flags = (fontSpec.bold ? 1u : 0u) | (fontSpec.italic ? 2u : 0u) |
+                               (fontSpec.underline ? 4u : 0u) | (fontSpec.strikeout ? 8u : 0u);
+        return h ^ ((static_cast<size_t>(fontSpec.size) << 4 | flags) * 0x9E3779B97F4A7C15ull);
     }
 };
 
@@ -70,10 +70,10 @@ public:
         return true;
     }
 
-    const ResolvedFont& Resolve(const FontSpec& spec) {
-        if (const auto it = fonts_.find(spec); it != fonts_.end()) return it->second;
+    const ResolvedFont& Resolve(const FontSpec& fontSpec) {
+        if (const auto it = fonts_.find(fontSpec); it != fonts_.end()) return it->second;
         if (fonts_.size() >= kMaxResolvedFonts) fonts_.clear();
-        return fonts_.emplace(spec, Load(spec)).first->second;
+        return fonts_.emplace(fontSpec, Load(fontSpec)).first->second;
     }
 
     const GlyphBitmap& Glyph(const ResolvedFont& font, char cp1251) {
@@ -84,29 +84,29 @@ public:
     }
 
 private:
-    ResolvedFont Load(const FontSpec& spec) {
+    ResolvedFont Load(const FontSpec& fontSpec) {
         ResolvedFont font;
-        font.pixelEm = PixelEm(spec.size);
-        font.bold = spec.bold;
-        font.italic = spec.italic;
-        const FontRequest request{Cp1251ToUtf8(spec.face), spec.bold, spec.italic, font.pixelEm};
+        font.pixelEm = PixelEm(fontSpec.size);
+        font.bold = fontSpec.bold;
+        font.italic = fontSpec.italic;
+        const FontRequest request{Cp1251ToUtf8(fontSpec.face), fontSpec.bold, fontSpec.italic, font.pixelEm};
         std::string error;
         auto match = matcher_.Match(request);
         if (match) font.face = library_.Open(match->file, match->index, error);
         if (font.face < 0) {
             // The matched file may have gone or be broken; the default font still writes.
-            if (match) Warn(spec.face, "cannot load " + match->file + ": " + error);
-            match = matcher_.Match(FontRequest{"", spec.bold, spec.italic, font.pixelEm});
+            if (match) Warn(fontSpec.face, "cannot load " + match->file + ": " + error);
+            match = matcher_.Match(FontRequest{"", fontSpec.bold, fontSpec.italic, font.pixelEm});
             if (match) font.face = library_.Open(match->file, match->index, error);
-        } else if (!match->familyFound && !spec.face.empty()) {
-            Warn(spec.face, "not installed; drawn with \"" + match->family + "\"");
+        } else if (!match->familyFound && !fontSpec.face.empty()) {
+            Warn(fontSpec.face, "not installed; drawn with \"" + match->family + "\"");
         }
         if (match && font.face >= 0) {
             font.file = match->file;
             font.family = match->family;
-            font.synthesis = SynthesisFor(spec.bold, spec.italic, font.face);
+            font.synthesis = SynthesisFor(fontSpec.bold, fontSpec.italic, font.face);
         } else {
-            Warn(spec.face, "no font at all could be loaded");
+            Warn(fontSpec.face, "no font at all could be loaded");
         }
         font.metrics = library_.Metrics(font.face, font.pixelEm);
         return font;

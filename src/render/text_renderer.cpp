@@ -5,14 +5,14 @@
 namespace orvane {
 
 FontSpec ToFontSpec(const TextFont& font) {
-    FontSpec spec;
-    spec.face = font.face;
-    spec.size = font.size;
-    spec.bold = Contains(font.style, "bold");
-    spec.italic = Contains(font.style, "italic");
-    spec.underline = Contains(font.style, "underline");
-    spec.strikeout = Contains(font.style, "strikeout");
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.face = font.face;
+    fontSpec.size = font.size;
+    fontSpec.bold = Contains(font.style, "bold");
+    fontSpec.italic = Contains(font.style, "italic");
+    fontSpec.underline = Contains(font.style, "underline");
+    fontSpec.strikeout = Contains(font.style, "strikeout");
+    return fontSpec;
 }
 
 void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::string_view line,
@@ -21,11 +21,11 @@ void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::
     if (withSpeaker && !text.SpeakerName.empty()) {
         const TextFont nameFont{text.NameFontFace, text.NameFontSize, text.NameFontStyle,
                                 text.NameFontColor};
-        const FontSpec spec = ToFontSpec(nameFont);
+        const FontSpec fontSpec = ToFontSpec(nameFont);
         const uint32_t rgb = PaletteColor(text.NameFontColor);
         int nameX = text.NameX;
         const int top = text.NameY + FontRasterizer::HeightValue(text.NameFontSize);
-        for (char c : text.SpeakerName) nameX += fonts.DrawChar(target, nameX, top, spec, rgb, c);
+        for (char c : text.SpeakerName) nameX += fonts.DrawChar(target, nameX, top, fontSpec, rgb, c);
     }
     const TextFont base = text.DefaultFont();
     TextFont font = text.CurrentFont();
@@ -41,13 +41,13 @@ void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::
                 if (i >= last) break;
             }
         }
-        const FontSpec spec = ToFontSpec(font);
+        const FontSpec fontSpec = ToFontSpec(font);
         if (i < firstToDraw) {
-            advance += fonts.CharWidth(spec, line[i]);
+            advance += fonts.CharWidth(fontSpec, line[i]);
             continue;
         }
         const int top = y + FontRasterizer::HeightValue(font.size);
-        advance += fonts.DrawChar(target, x + advance, top, spec, PaletteColor(font.color), line[i]);
+        advance += fonts.DrawChar(target, x + advance, top, fontSpec, PaletteColor(font.color), line[i]);
     }
     text.SetCurrentFont(font);
 }

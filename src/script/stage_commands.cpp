@@ -182,14 +182,14 @@ Interpreter::Flow Interpreter::SetOpacity(const std::string& line, int index) {
 }
 
 void Interpreter::SetCycle(const std::string& line, int index) {
-    const std::string_view spec = *RestOf(line, "cycle ");
-    const std::vector<std::string_view> fields = SplitFields(spec, ':');
+    const std::string_view definition = *RestOf(line, "cycle ");
+    const std::vector<std::string_view> fields = SplitFields(definition, ':');
     NumberReader numbers(kScriptFileName, index, line);
     const std::optional<int> period = numbers.Read(fields.size() > 1 ? fields[1] : "", "period");
     // The level is the rest of the text after the period.
-    const size_t levelAt = fields.size() > 2 ? fields[0].size() + fields[1].size() + 2 : spec.size();
+    const size_t levelAt = fields.size() > 2 ? fields[0].size() + fields[1].size() + 2 : definition.size();
     const std::optional<int> level =
-        numbers.Read(levelAt < spec.size() ? spec.substr(levelAt) : "", "level");
+        numbers.Read(levelAt < definition.size() ? definition.substr(levelAt) : "", "level");
 
     StageCycle cycle;
     cycle.name = std::string(fields[0]);

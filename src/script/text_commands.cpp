@@ -353,8 +353,8 @@ void CaretTick(GameState& game) {
     if (!back) return;
     const bool wasWhite = entry.caretWhite;
     entry.caretWhite = !entry.caretWhite;
-    const FontSpec spec = ToFontSpec({entry.font.face, entry.font.size, entry.font.style, 0});
-    game.fonts.DrawChar(*back, entry.penX, entry.originY, spec, wasWhite ? 0xFFFFFF : 0x010000, '|');
+    const FontSpec fontSpec = ToFontSpec({entry.font.face, entry.font.size, entry.font.style, 0});
+    game.fonts.DrawChar(*back, entry.penX, entry.originY, fontSpec, wasWhite ? 0xFFFFFF : 0x010000, '|');
     back->MarkChanged();
     Present(game.slots, game.platform);
 }

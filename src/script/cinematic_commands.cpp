@@ -19,15 +19,15 @@ constexpr int kBandHeight = 570;
 constexpr int kSlotBand = 20;
 constexpr int kQmovePassLimit = 4096;
 
-// Draws a whole picture file at (x, y) of the back buffer, cut to `height` rows.
-void DrawPictureFile(GameState& game, std::string_view file, int x, int y, int height) {
-    Surface* back = game.slots.Get(kSlotBackBuffer);
+// Draws a whole picture file at (x, y) of `target`, cut to `height` rows.
+void DrawPictureFile(GameState& game, Surface* target, std::string_view file, int x, int y,
+                     int height) {
     const Image& picture = game.pictures.Decode(file);
-    if (!back || picture.empty()) return;
+    if (!target || picture.empty()) return;
     Surface source(picture.width, picture.height);
     static_cast<Image&>(source) = picture;
     const Rect from{0, 0, std::min(picture.width, 1024 - x), std::min(picture.height, height)};
-    CopyRect(*back, x, y, source, &from);
+    CopyRect(*target, x, y, source, &from);
 }
 
 // Draws `picture` with its top-left at (x, y), cut to the band between the letter-box strips.
@@ -42,14 +42,6 @@ void DrawInBand(Surface& back, const Surface& picture, int x, int y, bool blend,
     } else {
         CopyRect(back, left, top, picture, &from);
     }
-}
-
-std::string CatalogFile(const GameState& game, std::string_view name) {
-    const std::string key = std::string(name) + ":";
-    for (const std::string& line : game.lists.ObjectCatalog) {
-        if (StartsWith(line, key)) return line.substr(line.find(':') + 1);
-    }
-    return {};
 }
 
 // Moves `value` one step toward `target`; a step of 0 or one that passes the target lands on it.
@@ -80,12 +72,11 @@ void Interpreter::Qmove(const std::string& line, int index) {
         CopyRect(saved, 0, 0, *back);
     }
     ClearStage(game_, ClearKind::All);
-    DrawPictureFile(game_, "topline.bmp", 0, 0, 103);
-    DrawPictureFile(game_, "bottomline.bmp", 0, 669, 98);
+    DrawPictureFile(game_, game_.slots.Get(kSlotBackBuffer), "topline.bmp", 0, 0, 103);
+    DrawPictureFile(game_, game_.slots.Get(kSlotBackBuffer), "bottomline.bmp", 0, 669, 98);
     if (auto bg = ValueOf(line, "bg=")) {
-        const std::string file = CatalogFile(game_, *bg);
-        if (!file.empty()) {
-            const Image& picture = game_.pictures.Decode(file);
+        if (const std::optional<std::string> file = CatalogFile(game_.lists.ObjectCatalog, *bg)) {
+            const Image& picture = game_.pictures.Decode(*file);
             Surface& band = game_.slots.Create(kSlotBand, picture.width, picture.height);
             static_cast<Image&>(band) = picture;
             const Rect top{0, 0, std::min(band.width, 1024), std::min(band.height, kBandHeight)};
@@ -154,14 +145,8 @@ void Interpreter::SetSpacing(const std::string& line, int index) {
     CopyRect(frame, 0, 103, band, &underlayRect);
     Surface* back = game_.slots.Get(kSlotBackBuffer);
     if (!back) return;
-    const Image topline = game_.pictures.Decode("topline.bmp");
-    const Image bottomline = game_.pictures.Decode("bottomline.bmp");
-    for (auto [picture, top, height] : {std::tuple{&topline, 0, 103}, {&bottomline, 666, 98}}) {
-        Surface source(picture->width, picture->height);
-        static_cast<Image&>(source) = *picture;
-        const Rect from{0, 0, std::min(source.width, 1024), std::min(source.height, height)};
-        CopyRect(frame, 0, top, source, &from);
-    }
+    DrawPictureFile(game_, &frame, "topline.bmp", 0, 0, 103);
+    DrawPictureFile(game_, &frame, "bottomline.bmp", 0, 666, 98);
     CopyRect(*back, 0, 0, frame);
     Present(game_.slots, game_.platform);
 

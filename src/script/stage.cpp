@@ -53,16 +53,20 @@ void InsertStageRecord(Stage& stage, StageItem item) {
     stage.endMarker = true;
 }
 
+std::optional<std::string> CatalogFile(const StringList& catalog, std::string_view name) {
+    const std::string key = std::string(name) + ":";
+    for (const std::string& line : catalog) {
+        if (StartsWith(line, key)) return line.substr(line.find(':') + 1);
+    }
+    return std::nullopt;
+}
+
 bool AddStageItem(GameState& game, std::string_view name, int level, int opacity,
                   std::string_view align) {
-    const std::string key = std::string(name) + ":";
-    const auto& catalog = game.lists.ObjectCatalog;
-    auto entry = std::find_if(catalog.begin(), catalog.end(),
-                              [&](const std::string& line) { return StartsWith(line, key); });
-    if (entry == catalog.end()) return false;
+    const std::optional<std::string> file = CatalogFile(game.lists.ObjectCatalog, name);
+    if (!file) return false;
     game.stage.endMarker = true;
-    const std::string file = entry->substr(entry->find(':') + 1);
-    const Image& picture = game.pictures.Decode(file);
+    const Image& picture = game.pictures.Decode(*file);
     const StagePoint at = StagePosition(align, picture.width, picture.height);
     const int slot = game.slots.FirstFreePoolSlot();
     if (slot < 0) {

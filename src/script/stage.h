@@ -45,6 +45,9 @@ struct Stage {
 enum class ClearKind { All = 0, Objects = 1, Backgrounds = 2, Characters = 3, Interface = 4,
                        Scroll = 5, Cycles = 6 };
 
+// The picture file of catalogue item `name` (the first line NAME:FILE); nothing when absent.
+std::optional<std::string> CatalogFile(const StringList& catalog, std::string_view name);
+
 // Looks NAME up in the object catalogue, loads its picture into the lowest free pool surface
 // and inserts its record. False when nothing was added (unknown name, pool full).
 bool AddStageItem(GameState& game, std::string_view name, int level, int opacity,

@@ -267,14 +267,11 @@ void SetEnter(GameState& game, std::string_view line) {
     entry.originY = position.TextY;
     entry.penX = entry.originX;
     if (auto bg = ValueOf(line, "bg=")) {
-        const std::string key = std::string(*bg) + ":";
-        for (const std::string& item : game.lists.ObjectCatalog) {
-            if (!StartsWith(item, key)) continue;
-            if (Surface* back = game.slots.Get(kSlotBackBuffer)) {
-                game.pictures.LoadPicture(*back, item.substr(item.find(':') + 1));
-                back->MarkChanged();
-            }
-            break;
+        const std::optional<std::string> file = CatalogFile(game.lists.ObjectCatalog, *bg);
+        Surface* back = game.slots.Get(kSlotBackBuffer);
+        if (file && back) {
+            game.pictures.LoadPicture(*back, *file);
+            back->MarkChanged();
         }
     }
     game.ScreenMode = 14;

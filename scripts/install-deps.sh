@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need. As root it runs apt-get;
-# otherwise it prints the one command to run and stops.
+# otherwise it prints the one command to run and stops. espeak-ng, with the Russian voice in its
+# data, speaks the demo game's voices when the demo is built.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     libsdl2-dev libx11-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev libpng-dev
     libgtest-dev libbenchmark-dev libpixman-1-dev
     xvfb xauth xdotool fonts-dejavu-core
+    espeak-ng espeak-ng-data
 )
 
 missing=()

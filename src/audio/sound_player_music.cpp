@@ -9,10 +9,19 @@
 #include "platform/audio_levels.h"
 
 namespace orvane {
+namespace {
+
+// A track this short would re-arm the music timer almost at once, and each time the file is
+// opened again: it is taken for a broken one.
+constexpr int kShortestTrackMs = 100;
+
+}  // namespace
 
 bool SoundPlayer::StartTrack(std::string_view name, int attenuation) {
     // The original opened the name as Windows does, which ignores trailing blanks.
     const std::string_view trimmed = Trim(name);
+    // An empty line (a script that ends with a line break has one) names no track.
+    if (trimmed.empty()) return false;
     const std::string shown = Cp1251ToUtf8(trimmed);
     const auto path = FindLooseFile(game_.folders.gameDir, trimmed);
     if (!path) {
@@ -29,8 +38,9 @@ bool SoundPlayer::StartTrack(std::string_view name, int attenuation) {
         ReportOnce(shown + " cut", "music: " + shown + ": " + file.warning());
     const PcmFormat format = file.format();
     const int lengthMs = TrackLengthMs(format, file.DataSize());
-    if (lengthMs <= 0) {
-        ReportOnce(shown, "music: " + shown + " has no samples; skipped");
+    if (lengthMs < kShortestTrackMs) {
+        ReportOnce(shown, "music: " + shown + (lengthMs <= 0 ? " has no samples" : " is too short") +
+                              " to be a track; skipped");
         return false;
     }
     // The whole track is copied at its start, as into the original's static buffer; the map is

@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
+#include <random>
 
 #include "base/text.h"
 
@@ -85,6 +88,80 @@ bool ReadFileBounded(const fs::path& path, size_t limit, std::string& bytes, std
     return true;
 }
 
+namespace {
+
+constexpr std::string_view kTemporaryPrefix = ".orvane-tmp-";
+constexpr size_t kTemporarySuffixLength = 6;
+constexpr std::string_view kSuffixLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// Linux gives up on a chain of links at this length too.
+constexpr int kMaxLinkHops = 40;
+
+bool IsSuffixLetter(char c) { return kSuffixLetters.find(c) != std::string_view::npos; }
+
+std::string TemporaryName() {
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::string name(kTemporaryPrefix);
+    std::uniform_int_distribution<size_t> pick(0, kSuffixLetters.size() - 1);
+    for (size_t i = 0; i < kTemporarySuffixLength; ++i) name += kSuffixLetters[pick(random)];
+    return name;
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// The file that writing to `path` reaches: a symbolic link is followed, even to a file that
+// does not exist yet, so that the link itself stays in place.
+bool FollowLinks(fs::path& path, std::string& error) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return true;
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) {
+            error = "cannot follow the link " + path.string() + ": " + ec.message();
+            return false;
+        }
+        path = target.is_absolute() ? target : FolderOf(path) / target;
+    }
+    error = "cannot write " + path.string() + ": too many levels of symbolic links";
+    return false;
+}
+
+// Makes the rename itself durable. Some file systems cannot sync a folder; the file is in
+// place all the same, so a failure here is no failure of the write.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+bool IsEngineTemporaryFile(std::string_view name) {
+    if (name.size() != kTemporaryPrefix.size() + kTemporarySuffixLength ||
+        name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) {
+        return false;
+    }
+    const std::string_view suffix = name.substr(kTemporaryPrefix.size());
+    return std::all_of(suffix.begin(), suffix.end(), IsSuffixLetter);
+}
+
+void RemoveStaleTemporaryFiles(const fs::path& dir) {
+    const auto staleBefore = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        if (!IsEngineTemporaryFile(it->path().filename().string()) ||
+            !it->is_regular_file(entryError) || it->is_symlink(entryError)) {
+            continue;
+        }
+        const auto modified = it->last_write_time(entryError);
+        if (!entryError && modified < staleBefore) fs::remove(it->path(), entryError);
+    }
+}
+
 AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
 
 void AtomicFileWriter::Abandon() {
@@ -97,16 +174,28 @@ void AtomicFileWriter::Abandon() {
 bool AtomicFileWriter::Open(const fs::path& path, std::string& error) {
     Abandon();
     target_ = path;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    fd_ = mkstemp(pattern.data());
+    if (!FollowLinks(target_, error)) return false;
+    const fs::path folder = FolderOf(target_);
+    int openError = 0;
+    // A clash with a name in use is unlikely; a few more tries make it practically impossible.
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+        std::string name = (folder / TemporaryName()).string();
+        // Created like any new file, so the umask applies.
+        fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        openError = errno;
+        if (fd_ >= 0) temporary_ = std::move(name);
+        if (fd_ < 0 && openError != EEXIST) break;
+    }
     if (fd_ < 0) {
-        error = "cannot create a temporary file in " + folder.string() + ": " + std::strerror(errno);
+        error = "cannot create a temporary file in " + folder.string() + ": " +
+                std::strerror(openError);
         return false;
     }
-    temporary_ = pattern;
-    // mkstemp creates the file private; a game file is an ordinary one.
-    ::fchmod(fd_, 0644);
+    // The file replaced keeps its permissions (a player may have made a save private).
+    struct stat existing {};
+    if (::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(fd_, existing.st_mode & 07777);
+    }
     return true;
 }
 
@@ -148,6 +237,7 @@ bool AtomicFileWriter::Commit(std::string& error) {
         return false;
     }
     temporary_.clear();
+    SyncFolder(FolderOf(target_));
     return true;
 }
 

@@ -29,8 +29,17 @@ std::optional<fs::path> FindLooseFile(const fs::path& dir, std::string_view cp12
 bool ReadFileBounded(const fs::path& path, size_t limit, std::string& bytes, std::string& error);
 
 // Writes to a temporary file in the same folder, then renames it into place, so that a crash
-// never leaves a half-written file.
+// never leaves a half-written file. A symbolic link is written through to its target, which
+// keeps its permissions; a new file gets those of the process's umask.
 bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string& error);
+
+// Whether a file name (without folder) is one of our temporary files: ".orvane-tmp-" and six
+// letters or digits. Such a name holds neither ".sav" nor "screenshot", so no listing of the
+// engine takes a file that a crash left behind for one of its own.
+bool IsEngineTemporaryFile(std::string_view name);
+// Removes the temporary files that crashed writes left in `dir`. One younger than a minute may
+// belong to another copy of the engine writing right now, and stays.
+void RemoveStaleTemporaryFiles(const fs::path& dir);
 
 // The same for a file written piece by piece. Nothing replaces the target until Commit();
 // a writer destroyed before that removes its temporary file.

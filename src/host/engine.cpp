@@ -31,6 +31,8 @@ void Engine::ReloadPlaylist() {
 
 bool Engine::Start() {
     saveFolder = PrepareSaveFolder(folders.playerDir);
+    RemoveStaleTemporaryFiles(folders.playerDir);
+    if (saveFolder) RemoveStaleTemporaryFiles(*saveFolder);
     // The device must run before anything plays: it settles on the sound card's own rate.
     platform.audio().Start();
     Suspended = false;

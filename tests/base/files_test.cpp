@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
 
 #include "base/files.h"
 #include "support/temp_dir.h"
@@ -52,6 +56,77 @@ TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     EXPECT_EQ(files, 1);
     EXPECT_FALSE(WriteFileAtomic(dir / "no/such/folder/file", "x", error));
     EXPECT_FALSE(error.empty());
+}
+
+std::vector<std::string> NamesIn(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::filesystem::perms PermissionsOf(const std::filesystem::path& file) {
+    return std::filesystem::status(file).permissions() & std::filesystem::perms::mask;
+}
+
+TEST(AtomicWrite, TemporaryFilesHaveANameNoListingTakesAndStaleOnesAreRemoved) {
+    TempDir dir;
+    std::string error;
+    std::filesystem::create_directory(dir / "Save");
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.Open(dir / "Save/game1.sav", error)) << error;
+    const std::vector<std::string> during = NamesIn(dir / "Save");
+    ASSERT_EQ(during.size(), 1u);
+    EXPECT_TRUE(IsEngineTemporaryFile(during[0])) << during[0];
+    EXPECT_EQ(during[0].find(".sav"), std::string::npos);
+
+    for (const char* name : {".orvane-tmp-", ".orvane-tmp-Ab12Z", ".orvane-tmp-Ab12Z9x",
+                             ".orvane-tmp-Ab.2Z9", ".game1.sav.Ab12Z9", "game1.sav"}) {
+        EXPECT_FALSE(IsEngineTemporaryFile(name)) << name;
+    }
+    EXPECT_TRUE(IsEngineTemporaryFile(".orvane-tmp-Ab12Z9"));
+
+    // Left by a crash long ago, left by a crash just now (or being written by another copy of
+    // the engine), and files that only look alike.
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    std::filesystem::last_write_time(dir.Write("Save/.orvane-tmp-OLD123", "x"), old);
+    std::filesystem::last_write_time(dir.Write("Save/.orvane-tmp-Old12.sav", "x"), old);
+    std::filesystem::create_directory(dir / "Save/.orvane-tmp-Folder");
+    std::filesystem::last_write_time(dir / "Save/.orvane-tmp-Folder", old);
+    RemoveStaleTemporaryFiles(dir / "Save");
+    std::vector<std::string> expected{".orvane-tmp-Folder", ".orvane-tmp-Old12.sav", during[0]};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(NamesIn(dir / "Save"), expected);
+}
+
+TEST(AtomicWrite, WritesThroughALinkAndKeepsPermissionsOrTheUmask) {
+    using std::filesystem::perms;
+    TempDir dir;
+    std::string error;
+    dir.Write("data/real.scn", "old");
+    std::filesystem::permissions(dir / "data/real.scn", perms::owner_read | perms::owner_write);
+    std::filesystem::create_directory(dir / "player");
+    std::filesystem::create_symlink("../data/real.scn", dir / "player/triggers.scn");
+    ASSERT_TRUE(WriteFileAtomic(dir / "player/triggers.scn", "new", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "player/triggers.scn"));
+    EXPECT_EQ(ReadWholeFile(dir / "data/real.scn"), "new");
+    EXPECT_EQ(PermissionsOf(dir / "data/real.scn"), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(NamesIn(dir / "data"), std::vector<std::string>{"real.scn"});
+
+    // A link to a file not yet there creates that file.
+    std::filesystem::create_symlink("../data/later.scn", dir / "player/later.scn");
+    ASSERT_TRUE(WriteFileAtomic(dir / "player/later.scn", "x", error)) << error;
+    EXPECT_EQ(ReadWholeFile(dir / "data/later.scn"), "x");
+    std::filesystem::create_symlink("loop", dir / "player/loop");
+    EXPECT_FALSE(WriteFileAtomic(dir / "player/loop", "x", error));
+
+    const mode_t previous = ::umask(077);
+    const bool written = WriteFileAtomic(dir / "private.scn", "x", error);
+    ::umask(previous);
+    ASSERT_TRUE(written) << error;
+    EXPECT_EQ(PermissionsOf(dir / "private.scn"), perms::owner_read | perms::owner_write);
 }
 
 TEST(BoundedRead, RefusesFilesOverTheLimitAndSaysWhy) {

@@ -63,7 +63,8 @@ Options:
 
 orvane.ini holds lines "Path=DIR" and "CD_Path=DIR". Saved games, screenshots and the player's
 "triggers.scn" are kept in the game folder when it is writable, else in
-$XDG_DATA_HOME/orvane. F11 switches full screen on and off.
+$XDG_DATA_HOME/orvane/NAME-HASH (the game folder's name and a hash of its path).
+F11 switches full screen on and off.
 )";
 }
 

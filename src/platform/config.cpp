@@ -1,5 +1,9 @@
 #include "platform/config.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
 #include "base/files.h"
 #include "base/text.h"
 
@@ -15,7 +19,22 @@ std::filesystem::path HomeRelative(const std::function<const char*(const char*)>
 }
 
 std::filesystem::path Absolute(const std::filesystem::path& p, const std::filesystem::path& base) {
-    return (p.is_absolute() ? p : base / p).lexically_normal();
+    std::filesystem::path absolute = (p.is_absolute() ? p : base / p).lexically_normal();
+    // "/games/orvane/" is the same game as "/games/orvane", and must find the same player folder.
+    if (!absolute.has_filename() && absolute.has_relative_path()) absolute = absolute.parent_path();
+    return absolute;
+}
+
+// FNV-1a, 32 bits: offset basis 2166136261, prime 16777619, over the bytes of the path as the
+// file system spells it. Simple, and the same on every machine and in every version, which is
+// what matters: a changed hash would lose the player's saves.
+uint32_t Fnv1a32(std::string_view bytes) {
+    uint32_t hash = 2166136261u;
+    for (const char c : bytes) {
+        hash ^= static_cast<uint8_t>(c);
+        hash *= 16777619u;
+    }
+    return hash;
 }
 
 }  // namespace
@@ -49,6 +68,14 @@ std::filesystem::path DefaultPlayerDataDir(const std::function<const char*(const
     return HomeRelative(getenv, "XDG_DATA_HOME", ".local/share");
 }
 
+std::string PlayerFolderName(const std::filesystem::path& gameDir) {
+    char hash[9];
+    std::snprintf(hash, sizeof hash, "%08x", Fnv1a32(gameDir.native()));
+    const std::string name = gameDir.filename().string();
+    // The root folder has no name of its own.
+    return (name.empty() ? std::string("game") : name) + "-" + hash;
+}
+
 GameFolders ResolveGameFolders(const ConfigValues& config, const FolderOverrides& overrides,
                                const std::filesystem::path& currentDir,
                                const std::filesystem::path& playerDataDir,
@@ -70,7 +97,9 @@ GameFolders ResolveGameFolders(const ConfigValues& config, const FolderOverrides
     if (overrides.cdDir) folders.cdDir = *overrides.cdDir;
     folders.gameDir = Absolute(folders.gameDir, currentDir);
     folders.cdDir = Absolute(folders.cdDir, currentDir);
-    folders.playerDir = isWritable(folders.gameDir) ? folders.gameDir : playerDataDir;
+    folders.playerDir = isWritable(folders.gameDir)
+                            ? folders.gameDir
+                            : playerDataDir / PlayerFolderName(folders.gameDir);
     return folders;
 }
 

@@ -25,9 +25,14 @@ ConfigValues ReadConfigFile(const std::filesystem::path& file);
 
 // $XDG_CONFIG_HOME/orvane/orvane.ini, or ~/.config/orvane/orvane.ini.
 std::filesystem::path DefaultConfigFile(const std::function<const char*(const char*)>& getenv);
-// $XDG_DATA_HOME/orvane, or ~/.local/share/orvane: the player's files when the game folder is
-// not writable.
+// $XDG_DATA_HOME/orvane, or ~/.local/share/orvane: below it, each game whose folder is not
+// writable keeps the player's files in a folder of its own (PlayerFolderName).
 std::filesystem::path DefaultPlayerDataDir(const std::function<const char*(const char*)>& getenv);
+
+// The folder below the player data folder for the game in `gameDir` (absolute): its name, "-"
+// and eight hex digits of a hash of the whole path, so that two installed games of the same name
+// keep apart and one game finds its files again at every start.
+std::string PlayerFolderName(const std::filesystem::path& gameDir);
 
 struct GameFolders {
     std::filesystem::path gameDir;    // GamePath: scripts, archives, pictures
@@ -42,7 +47,7 @@ struct FolderOverrides {
 
 // With no configuration the current folder is both the game and the data folder. The player's
 // files stay in the game folder when it is writable, as the original kept them, and move to
-// `playerDataDir` (created on demand) when it is not.
+// `playerDataDir` / PlayerFolderName(gameDir) (created on demand) when it is not.
 GameFolders ResolveGameFolders(
     const ConfigValues& config, const FolderOverrides& overrides,
     const std::filesystem::path& currentDir, const std::filesystem::path& playerDataDir,

@@ -50,7 +50,7 @@ TEST(GameFolders, FollowConfigurationThenOptionsAndMovePlayerFilesOffReadOnlyGam
     GameFolders configured = ResolveGameFolders(config, {}, cwd, data, readOnly);
     EXPECT_EQ(configured.gameDir, "/games/orvane");
     EXPECT_EQ(configured.cdDir, "/media/cd");
-    EXPECT_EQ(configured.playerDir, data);
+    EXPECT_EQ(configured.playerDir, data / "orvane-531547cb");
 
     // A game folder named on the command line carries its sounds unless told otherwise.
     GameFolders option = ResolveGameFolders({}, {std::filesystem::path("game"), {}}, cwd, data,
@@ -63,6 +63,22 @@ TEST(GameFolders, FollowConfigurationThenOptionsAndMovePlayerFilesOffReadOnlyGam
     EXPECT_EQ(both.gameDir, "/g");
     EXPECT_EQ(both.cdDir, "/c");
     EXPECT_EQ(both.playerDir, "/g");
+}
+
+TEST(GameFolders, EveryReadOnlyGameHasAPlayerFolderOfItsOwnThatStaysTheSame) {
+    auto readOnly = [](const std::filesystem::path&) { return false; };
+    const std::filesystem::path data = "/data/orvane";
+    auto playerDirOf = [&](const char* gameDir) {
+        return ResolveGameFolders({}, {std::filesystem::path(gameDir), {}}, "/start", data,
+                                  readOnly)
+            .playerDir;
+    };
+    // The hash values are FNV-1a of the path: changing them would lose every player's saves.
+    EXPECT_EQ(playerDirOf("/games/orvane"), data / "orvane-531547cb");
+    EXPECT_EQ(playerDirOf("/games/orvane/"), data / "orvane-531547cb");
+    EXPECT_EQ(playerDirOf("/games/./x/../orvane"), data / "orvane-531547cb");
+    EXPECT_EQ(playerDirOf("/other/orvane"), data / "orvane-bab0bed0");
+    EXPECT_EQ(playerDirOf("/"), data / "game-2a0c975e");
 }
 
 }  // namespace

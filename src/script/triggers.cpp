@@ -1,6 +1,7 @@
 #include "script/triggers.h"
 
-#include <algorithm>
+#include <unordered_map>
+#include <vector>
 
 #include "archive/pak_entry.h"
 #include "archive/pak_format.h"
@@ -44,8 +45,24 @@ void LoadTriggers(const std::filesystem::path& gameDir, const std::filesystem::p
         LogError(error + " (the game's default triggers are used)");
         return;
     }
-    std::erase_if(triggers, [](const std::string& entry) { return IsPersistentTriggerName(entry); });
-    for (std::string& entry : DecodeTriggerFile(bytes)) triggers.push_back(std::move(entry));
+    MergeSavedTriggers(triggers, DecodeTriggerFile(bytes));
+}
+
+void MergeSavedTriggers(StringList& triggers, const StringList& saved) {
+    auto nameOf = [](const std::string& entry) { return entry.substr(0, entry.find('=')); };
+    // Where each name stands, so that a long file costs no more than reading it.
+    std::unordered_map<std::string, std::vector<size_t>> places;
+    for (size_t i = 0; i < triggers.size(); ++i) places[nameOf(triggers[i])].push_back(i);
+    for (const std::string& entry : saved) {
+        if (entry.empty()) continue;
+        std::vector<size_t>& at = places[nameOf(entry)];
+        if (at.empty()) {
+            at.push_back(triggers.size());
+            triggers.push_back(entry);
+        } else {
+            for (size_t i : at) triggers[i] = entry;
+        }
+    }
 }
 
 std::string EncodeTriggerFile(const StringList& triggers) {

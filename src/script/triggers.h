@@ -14,10 +14,18 @@ inline constexpr char kTriggerFile[] = "triggers.scn";
 
 bool IsPersistentTriggerName(std::string_view entry);
 
-// The archive's declarations, with the persistent ones replaced by the player's saved values.
+// The archive's declarations merged with the player's saved entries (MergeSavedTriggers).
 // Without a player's file the archive's persistent defaults stay.
 void LoadTriggers(const std::filesystem::path& gameDir, const std::filesystem::path& playerDir,
                   StringList& triggers);
+
+// Each saved entry replaces every entry of the same NAME (the text before the first "="), or is
+// appended when there is none. The file holds every entry that contains "sys_" or "gal_", not
+// only those that begin so ("legal_x"), so merging by name, rather than dropping the persistent
+// declarations and appending, keeps the list from growing by those entries at every start and
+// lets a saved value win over the archive's default. Declarations the file lacks (a trigger
+// added to a later version of the game) keep their defaults.
+void MergeSavedTriggers(StringList& triggers, const StringList& saved);
 
 // Writes every entry that holds "sys_" or "gal_" to the player's file, atomically.
 bool SaveTriggers(const StringList& triggers, const std::filesystem::path& playerDir,

@@ -25,13 +25,37 @@ TEST(TriggerStore, WithoutAPlayersFileKeepsTheArchiveDefaults) {
     EXPECT_EQ(triggers, (StringList{"sys_1=0", "chapter=1", "gal_trg51=0", "door=closed"}));
 }
 
-TEST(TriggerStore, ThePlayersFileReplacesEveryPersistentEntry) {
+TEST(TriggerStore, ThePlayersFileReplacesEntriesByNameAndAddsTheRest) {
     TempDir game;
     WriteGame(game);
-    game.Write("triggers.scn", EncodeScriptBytes("gal_trg51=1\r\nsys_1=2\r\ntail without LF"));
+    game.Write("triggers.scn",
+               EncodeScriptBytes("gal_trg51=1\r\nsys_1=2\r\nsys_new=5\r\ntail without LF"));
     StringList triggers;
     LoadTriggers(game.path(), game.path(), triggers);
-    EXPECT_EQ(triggers, (StringList{"chapter=1", "door=closed", "gal_trg51=1", "sys_1=2"}));
+    EXPECT_EQ(triggers,
+              (StringList{"sys_1=2", "chapter=1", "gal_trg51=1", "door=closed", "sys_new=5"}));
+}
+
+TEST(TriggerStore, RunAfterRunTheFileKeepsItsSizeAndTheSavedValueWins) {
+    TempDir game;
+    GameArchive()
+        .Script("triggers.scn", "legal_x=0\r\nsys_1=0\r\nchapter=1\r\ngal_trg52=0")
+        .WriteTo(game / "Orvane.pak");
+    // A file grown by earlier runs: the same name three times, the last one the true value.
+    game.Write("triggers.scn", EncodeScriptBytes("legal_x=0\r\nlegal_x=0\r\nlegal_x=1\r\n"));
+    std::string error;
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        StringList triggers;
+        LoadTriggers(game.path(), game.path(), triggers);
+        EXPECT_EQ(triggers, (StringList{"legal_x=1", run == 0 ? "sys_1=0" : "sys_1=7", "chapter=1",
+                                        "gal_trg52=0"}));
+        EXPECT_EQ(GetTrigger(triggers, "legal_x"), "1");
+        SetTrigger(triggers, "sys_1", "7");
+        ASSERT_TRUE(SaveTriggers(triggers, game.path(), error)) << error;
+        EXPECT_EQ(DecodeTriggerFile(testing::ReadWholeFile(game / "triggers.scn")),
+                  (StringList{"legal_x=1", "sys_1=7", "gal_trg52=0"}));
+    }
 }
 
 TEST(TriggerStore, SavesOnlyPersistentEntriesScrambledAndReadsThemBack) {

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/log.h"
 #include "base/text.h"
+#include "platform/frame_pointer.h"
 #include "platform/sdl_keymap.h"
 
 namespace orvane {
@@ -31,13 +34,16 @@ std::optional<MouseButton> ToMouseButton(Uint8 button) {
     }
 }
 
-// The renderer reports positions in frame coordinates, but a pointer over the black bars lies
-// outside the frame, and the engine indexes its hit maps with them.
-int ClampX(int x) {
-    return std::clamp(x, 0, kScreenWidth - 1);
+
+// SDL falls back to drivers that draw into memory when no display answers: the game would run
+// with nothing on screen and no word said. They are for whoever asks for them by name.
+bool IsInvisibleVideoDriver(std::string_view driver) {
+    return driver == "offscreen" || driver == "dummy";
 }
-int ClampY(int y) {
-    return std::clamp(y, 0, kScreenHeight - 1);
+
+bool VideoDriverRequested(std::string_view driver) {
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    return requested && driver == requested;
 }
 
 }  // namespace
@@ -58,6 +64,8 @@ struct SdlPlatform::Sdl {
     // as the state they left behind.
     bool handlerSawMinimized = false;
     bool paintPending = false;
+    // The renderer reports positions in frame coordinates, outside the frame over the bars.
+    FramePointer pointer;
 
     ~Sdl() { Close(); }
 
@@ -83,6 +91,15 @@ bool SdlPlatform::Sdl::Open() {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return Fail("cannot start SDL");
     videoStarted = true;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && IsInvisibleVideoDriver(driver) && !VideoDriverRequested(driver)) {
+        LogError(std::string("no display to show the game on (SDL found only its invisible \"") +
+                 driver +
+                 "\" video driver; DISPLAY and WAYLAND_DISPLAY name none): start orvane in a "
+                 "desktop session, or run it with --headless");
+        Close();
+        return false;
+    }
     window = SDL_CreateWindow("Orvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                               kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
     if (!window) return Fail("cannot create the window");
@@ -209,18 +226,22 @@ void SdlPlatform::Sdl::OnWindowEvent(Uint8 what) {
 
 void SdlPlatform::Sdl::DeliverInput(const SDL_Event& event, EventHandler& handler) {
     switch (event.type) {
-        case SDL_MOUSEBUTTONDOWN:
-            if (const auto button = ToMouseButton(event.button.button)) {
-                handler.FormMouseDown(*button, ClampX(event.button.x), ClampY(event.button.y));
-            }
+        case SDL_MOUSEBUTTONDOWN: {
+            const auto button = ToMouseButton(event.button.button);
+            const auto at = pointer.Down(event.button.x, event.button.y);
+            if (button && at) handler.FormMouseDown(*button, at->x, at->y);
             break;
+        }
         case SDL_MOUSEBUTTONUP:
             if (const auto button = ToMouseButton(event.button.button)) {
-                handler.FormMouseUp(*button, ClampX(event.button.x), ClampY(event.button.y));
+                const FramePoint at = pointer.Up(event.button.x, event.button.y);
+                handler.FormMouseUp(*button, at.x, at.y);
             }
             break;
         case SDL_MOUSEMOTION:
-            handler.FormMouseMove(ClampX(event.motion.x), ClampY(event.motion.y));
+            if (const auto at = pointer.Move(event.motion.x, event.motion.y)) {
+                handler.FormMouseMove(at->x, at->y);
+            }
             break;
         case SDL_KEYDOWN:
             // Repeats included: a held key repeats for the engine as it did on Windows.

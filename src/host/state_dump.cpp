@@ -16,7 +16,9 @@ constexpr const char* kSections[] = {"stage",    "moves", "fades", "cycles",
 std::string Escape(const std::string& cp1251) {
     std::string out;
     for (char c : Cp1251ToUtf8(cp1251)) {
-        if (c == '\r') out += "\\r";
+        // A backslash is doubled, so that "\\n" in a text never reads as a line break.
+        if (c == '\\') out += "\\\\";
+        else if (c == '\r') out += "\\r";
         else if (c == '\n') out += "\\n";
         else out += c;
     }

@@ -21,7 +21,7 @@ void WriteGame(const TempDir& game) {
         .FixedPictures(MakePixel(200, 40, 160))
         .Script("master.scn", "scene intro\r\n")
         .Script("triggers.scn", "sys_1=0\r\nchapter=1\r\ngal_trg51=0")
-        .Script("names.scn", "hero:\xC0\xEB\xE5\xEA\xF1\xE5\xE9")
+        .Script("names.scn", "hero:\xC0\xEB\xE5\xEA\xF1\xE5\xE9\r\nhome:C:\\new")
         .WriteTo(game / "Orvane.pak");
 }
 
@@ -40,7 +40,7 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "sound_volume=5\nmusic_volume=5\npresents=2\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"
-              "[names]\nhero:Алексей\n[saves]\n");
+              "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n");
 
     FILE* file = std::fopen((work / "frame.png").c_str(), "rb");
     ASSERT_NE(file, nullptr);

@@ -23,8 +23,9 @@ namespace {
 // A progressive file may repeat scans over the whole picture at a few bytes each; beyond this
 // many it is an attack on our time, not a picture.
 constexpr int kMaxScans = 500;
-// Enough for the coefficients of the largest picture we accept.
-constexpr long kMaxLibraryMemory = 1L << 30;
+// Enough for the coefficients of the largest picture we accept (a progressive CMYK picture of
+// 16 M pixels keeps 128 MiB of them), and no more, so a hostile file cannot take more.
+constexpr long kMaxLibraryMemory = 256L << 20;
 
 struct ErrorManager {
     jpeg_error_mgr pub;

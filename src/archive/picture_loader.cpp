@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "archive/bmp_decoder.h"
 #include "archive/jpeg_codec.h"
@@ -103,6 +104,12 @@ const Image& PictureLoader::Decode(std::string_view name) {
     LastPictureWidth = lastBmp_.width;
     LastPictureHeight = lastBmp_.height;
     return lastBmp_;
+}
+
+Image PictureLoader::Take(std::string_view name) {
+    const Image& picture = Decode(name);
+    if (&picture == &lastBmp_) return std::exchange(lastBmp_, Image());
+    return picture;
 }
 
 int PictureLoader::LoadPicture(Image& target, std::string_view name) {

@@ -28,6 +28,9 @@ public:
     // The picture as LoadPicture would copy it, at its own size: the last JPEG again for a
     // missing JPEG, nothing (0 x 0) for a missing BMP. Records the size as LoadPicture does.
     const Image& Decode(std::string_view name);
+    // The same picture handed over rather than lent, for a caller that keeps it: the loader then
+    // holds no second copy of a BMP. A JPEG is copied, as the decoder keeps its last picture.
+    Image Take(std::string_view name);
 
     int LastPictureWidth = 0;
     int LastPictureHeight = 0;

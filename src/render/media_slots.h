@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
+#include <string>
 
 #include "render/surface.h"
 
@@ -25,6 +27,10 @@ inline constexpr int kSlotPoolLast = 31;
 inline constexpr int kPoolSize = kSlotPoolLast - kSlotPoolFirst + 1;
 inline constexpr int kSlotDevice = 32;
 
+// All surfaces together may hold at most this many bytes. Each picture of the game data is
+// limited on its own, but the stage keeps fifteen of them beside the screen pictures.
+inline constexpr size_t kSurfaceBudgetBytes = size_t{1} << 30;
+
 // Stage records number their pool surface 1..15; this is its slot.
 constexpr int PoolSlotOf(int surface) { return kSlotPoolFirst - 1 + surface; }
 
@@ -33,8 +39,15 @@ public:
     // The surface in `slot`, or null when the slot is empty or out of range.
     Surface* Get(int slot);
     const Surface* Get(int slot) const;
-    // Replaces whatever the slot held with a new black surface.
+    // Replaces whatever the slot held with a new black surface. For the engine's own sizes;
+    // a surface sized by the game data goes through CreateFromPicture.
     Surface& Create(int slot, int width, int height);
+    // Replaces whatever the slot held with a surface holding `picture`, unless all surfaces
+    // together (the replaced one not counted) would then pass `budgetBytes`: then null, the slot
+    // keeps what it had, and `error` says why.
+    Surface* CreateFromPicture(int slot, Image picture, std::string& error);
+    // The pixel bytes of every surface in the table.
+    size_t BytesInUse() const;
     void Release(int slot);
 
     bool PoolInUse(int slot) const;
@@ -45,6 +58,7 @@ public:
 
     // Slot 32: whether the display device has been set up.
     bool deviceCreated = false;
+    size_t budgetBytes = kSurfaceBudgetBytes;
 
 private:
     std::array<std::unique_ptr<Surface>, kSlotCount> surfaces_;

@@ -66,7 +66,7 @@ bool AddStageItem(GameState& game, std::string_view name, int level, int opacity
     const std::optional<std::string> file = CatalogFile(game.lists.ObjectCatalog, name);
     if (!file) return false;
     game.stage.endMarker = true;
-    const Image& picture = game.pictures.Decode(*file);
+    Image picture = game.pictures.Take(*file);
     const StagePoint at = StagePosition(align, picture.width, picture.height);
     const int slot = game.slots.FirstFreePoolSlot();
     if (slot < 0) {
@@ -74,16 +74,20 @@ bool AddStageItem(GameState& game, std::string_view name, int level, int opacity
                  " picture surfaces of the stage are in use");
         return false;
     }
-    Surface& surface = game.slots.Create(slot, picture.width, picture.height);
-    static_cast<Image&>(surface) = picture;
-    surface.IndexTransparentSpans();
+    std::string error;
+    Surface* surface = game.slots.CreateFromPicture(slot, std::move(picture), error);
+    if (!surface) {
+        LogError("cannot show " + Cp1251ToUtf8(name) + ": " + error);
+        return false;
+    }
+    surface->IndexTransparentSpans();
     game.slots.SetPoolInUse(slot, true);
     StageItem item;
     item.level = level;
     item.name = std::string(name);
     item.opacity = opacity;
-    item.width = picture.width;
-    item.height = picture.height;
+    item.width = surface->width;
+    item.height = surface->height;
     item.surface = slot - PoolSlotOf(0);
     item.x = at.x;
     item.y = at.y;

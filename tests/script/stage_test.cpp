@@ -72,6 +72,30 @@ TEST_F(StageTest, ASixteenthPictureIsRefusedWithAMessageNamingIt) {
     EXPECT_EQ(state.stage.StageItems.size(), static_cast<size_t>(kPoolSize));
 }
 
+TEST_F(StageTest, PicturesPastTheSizeOrMemoryLimitsAreRefusedWithAMessage) {
+    // 60 bytes that claim 16384 x 4096: fails to decode, as a broken BMP does, so the item shows
+    // nothing, and no memory is taken for it.
+    game.Write("huge.bmp", testing::RunLengthBmpOf(16384, 4096));
+    state.lists.ObjectCatalog.push_back("obj_huge:huge.bmp");
+    const size_t before = state.slots.BytesInUse();
+    ::testing::internal::CaptureStderr();
+    AddStageItem(state, "obj_huge", 1, 255, "");
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("16384x4096"), std::string::npos);
+    EXPECT_EQ(Item("obj_huge")->width, 0);
+    EXPECT_EQ(state.slots.BytesInUse(), before);
+
+    // With room for one more 100 x 100 picture only, the background is refused.
+    state.slots.budgetBytes = state.slots.BytesInUse() + 100 * 100 * 4;
+    ASSERT_TRUE(AddStageItem(state, "obj_red", 2, 255, ""));
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(AddStageItem(state, "bg_blue", 1, 255, ""));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("bg_blue"), std::string::npos);
+    EXPECT_EQ(Item("bg_blue"), nullptr);
+    EXPECT_FALSE(state.slots.PoolInUse(PoolSlotOf(3)));
+    EXPECT_EQ(state.slots.Get(PoolSlotOf(3)), nullptr);
+    EXPECT_EQ(state.slots.Get(PoolSlotOf(2))->at(50, 50), kRed);
+}
+
 TEST_F(StageTest, ComposeClipsToTheScreenAndSkipsHiddenAndOffscreenItems) {
     AddStageItem(state, "bg_blue", 1, 255, "default");
     AddStageItem(state, "ch_ramp", 2, 255, ":-50:0");

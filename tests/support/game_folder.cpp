@@ -42,4 +42,22 @@ std::string Bmp32Of(int width, int height, uint32_t pixel) {
     return EncodeBmp32(Solid(width, height, pixel));
 }
 
+std::string RunLengthBmpOf(int32_t width, int32_t height) {
+    std::string bmp;
+    auto put = [&](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) bmp += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    bmp += "BM";
+    // File size, reserved, pixel offset; the 40-byte header (8 bits, RLE8, one colour); the
+    // palette of that one colour, black.
+    for (uint32_t value : {60u, 0u, 58u, 40u}) put(value, 4);
+    put(static_cast<uint32_t>(width), 4);
+    put(static_cast<uint32_t>(height), 4);
+    put(1, 2);
+    put(8, 2);
+    for (uint32_t value : {1u, 0u, 2835u, 2835u, 1u, 0u, 0u}) put(value, 4);
+    bmp += std::string("\x00\x01", 2);  // end of bitmap
+    return bmp;
+}
+
 }  // namespace orvane::testing

@@ -27,6 +27,8 @@ private:
 
 std::string JpegOf(int width, int height, uint32_t pixel);
 std::string Bmp32Of(int width, int height, uint32_t pixel);
+// A run-length BMP of 60 bytes that declares any size and sets no pixel.
+std::string RunLengthBmpOf(int32_t width, int32_t height);
 Image Solid(int width, int height, uint32_t pixel);
 
 }  // namespace orvane::testing

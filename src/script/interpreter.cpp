@@ -10,41 +10,49 @@
 namespace orvane {
 namespace {
 
-// A run that executes this many lines without waiting for anything is a script stuck in a
-// loop of jumps; it is stopped rather than hanging the game.
+// A run that executes this many lines, or takes this many jumps, without waiting for anything
+// is a script stuck in a loop; it is stopped rather than hanging the game. No scene of a game
+// jumps more than a handful of times between two clicks.
 constexpr long kMaxLinesPerRun = 1'000'000;
+constexpr int kMaxJumpsPerRun = 10'000;
+
+void ReportLoop(int index, std::string_view what, long count) {
+    LogError(std::string(kScriptFileName) + ":" + std::to_string(index + 1) + ": the script " +
+             std::string(what) + " without waiting (" + std::to_string(count) +
+             " in one run); it is stopped here");
+}
 
 }  // namespace
 
 void Interpreter::RunScript() {
     memory_ = RunMemory{};
+    jumpsInRun_ = 0;
     const StringList& lines = game_.lists.ScriptLines;
     for (long executed = 0;; ++executed) {
         const int i = game_.ScriptPos;
         if (i < 0 || i >= static_cast<int>(lines.size())) return;
         if (executed == kMaxLinesPerRun) {
-            LogError(std::string(kScriptFileName) + ":" + std::to_string(i + 1) +
-                     ": the script keeps jumping without waiting; it is stopped here");
+            ReportLoop(i, "keeps running lines", kMaxLinesPerRun);
             return;
         }
         game_.ScriptPos = i + 1;
         const std::string line(Trim(lines[static_cast<size_t>(i)]));
         if (Execute(line, i) == Flow::Stop) return;
+        if (jumpsInRun_ >= kMaxJumpsPerRun) {
+            ReportLoop(i, "keeps jumping", jumpsInRun_);
+            return;
+        }
     }
 }
 
 std::optional<int> Interpreter::FindScene(std::string_view name) const {
-    const std::string label = "scene " + std::string(name);
-    const StringList& lines = game_.lists.ScriptLines;
-    for (size_t k = 0; k < lines.size(); ++k) {
-        if (LowerCaseCp1251(Trim(lines[k])) == label) return static_cast<int>(k);
-    }
-    return std::nullopt;
+    return scenes_.Find(game_.lists.ScriptLines, game_.lists.scriptEdits, name);
 }
 
 bool Interpreter::JumpTo(std::string_view name) {
     const std::optional<int> target = FindScene(name);
     if (!target) return false;
+    ++jumpsInRun_;
     game_.ScriptPos = *target;
     // The target runs as a run of its own, with nothing remembered from this one.
     memory_ = RunMemory{};

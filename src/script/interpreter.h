@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "script/game_state.h"
+#include "script/scene_index.h"
 #include "script/script_hooks.h"
 
 namespace orvane {
@@ -63,6 +64,8 @@ private:
     GameState& game_;
     ScriptHooks& hooks_;
     RunMemory memory_;
+    int jumpsInRun_ = 0;
+    mutable SceneIndex scenes_;
 };
 
 }  // namespace orvane

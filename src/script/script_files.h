@@ -1,6 +1,7 @@
 // The script files and the lists they fill.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ struct ScriptLists {
     StringList GalleryList;    // "gallery.scn"
     StringList TextDefaults;   // "default_text.scn", later a scratch list for section files
     StringList NameList;       // "names.scn": NAME:VALUE
+    // Bumped by whoever replaces ScriptLines or changes a line of it in place, so that what the
+    // interpreter derives from the script is rebuilt. (A list that grows or shrinks is noticed
+    // without it; a freed list's memory may be reused by the next one, so replacing counts.)
+    uint64_t scriptEdits = 0;
 };
 
 }  // namespace orvane

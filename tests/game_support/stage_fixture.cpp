@@ -34,6 +34,7 @@ StageTest::StageTest() : state(platform, {game.path(), game.path(), game.path()}
 
 void StageTest::Run(std::vector<std::string> lines) {
     state.lists.ScriptLines = std::move(lines);
+    ++state.lists.scriptEdits;
     state.ScriptPos = 0;
     interpreter.RunScript();
 }

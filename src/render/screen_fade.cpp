@@ -31,9 +31,16 @@ bool EachChannel(Surface& surface, const Surface* other, Channel channel) {
     return anyChange != 0;
 }
 
+// A channel holds 0..255: a limit outside it, or a step beyond it, would carry a channel into
+// its neighbour (and step + limit could overflow).
+int FadeStep(int step) { return std::clamp(step, 1, 255); }
+int FadeLimit(int limit) { return std::clamp(limit, 0, 255); }
+
 }  // namespace
 
 bool ScreenFadePass(FadeKind kind, Surface& back, Surface* picture, int step, int limit) {
+    step = FadeStep(step);
+    limit = FadeLimit(limit);
     switch (kind) {
         case FadeKind::ToBlack:
             return EachChannel(back, nullptr, [=](uint32_t v, uint32_t) -> uint32_t {
@@ -64,7 +71,8 @@ void ScreenFade(MediaSlots& slots, Platform& platform, PictureLoader& pictures, 
                 int step, int limit) {
     Surface* back = slots.Get(kSlotBackBuffer);
     if (!back) return;
-    step = std::max(step, 1);
+    step = FadeStep(step);
+    limit = FadeLimit(limit);
     const bool towardBack = kind == FadeKind::FromBlack || kind == FadeKind::FromWhite;
     const int pictureSlot = kind == FadeKind::FromWhite ? kSlotWhite : kSlotBlack;
     Surface* picture = towardBack ? slots.Get(pictureSlot) : nullptr;

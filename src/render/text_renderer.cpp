@@ -1,5 +1,6 @@
 #include "render/text_renderer.h"
 
+#include "base/saturating.h"
 #include "base/text.h"
 
 namespace orvane {
@@ -23,9 +24,12 @@ void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::
                                 text.NameFontColor};
         const FontSpec fontSpec = ToFontSpec(nameFont);
         const uint32_t rgb = PaletteColor(text.NameFontColor);
+        // Positions and sizes come from scripts and may be any int: sums saturate.
         int nameX = text.NameX;
-        const int top = text.NameY + FontRasterizer::HeightValue(text.NameFontSize);
-        for (char c : text.SpeakerName) nameX += fonts.DrawChar(target, nameX, top, fontSpec, rgb, c);
+        const int top = SaturatingAdd(text.NameY, FontRasterizer::HeightValue(text.NameFontSize));
+        for (char c : text.SpeakerName) {
+            nameX = SaturatingAdd(nameX, fonts.DrawChar(target, nameX, top, fontSpec, rgb, c));
+        }
     }
     const TextFont base = text.DefaultFont();
     TextFont font = text.CurrentFont();
@@ -46,8 +50,9 @@ void DrawTextLine(Surface& target, FontRasterizer& fonts, TextState& text, std::
             advance += fonts.CharWidth(fontSpec, line[i]);
             continue;
         }
-        const int top = y + FontRasterizer::HeightValue(font.size);
-        advance += fonts.DrawChar(target, x + advance, top, fontSpec, PaletteColor(font.color), line[i]);
+        const int top = SaturatingAdd(y, FontRasterizer::HeightValue(font.size));
+        advance += fonts.DrawChar(target, SaturatingAdd(x, advance), top, fontSpec,
+                                  PaletteColor(font.color), line[i]);
     }
     text.SetCurrentFont(font);
 }

@@ -31,21 +31,24 @@ void DrawPictureFile(GameState& game, Surface* target, std::string_view file, in
 }
 
 // Draws `picture` with its top-left at (x, y), cut to the band between the letter-box strips.
-void DrawInBand(Surface& back, const Surface& picture, int x, int y, bool blend, int opacity) {
-    const int left = std::max(x, 0), top = std::max(y, kBandTop);
-    const int right = std::min(x + picture.width, 1024);
-    const int bottom = std::min(y + picture.height, kBandBottom);
+// The position may lie anywhere on the way between two script values, hence 64 bits.
+void DrawInBand(Surface& back, const Surface& picture, int64_t x, int64_t y, bool blend,
+                int opacity) {
+    const int64_t left = std::max<int64_t>(x, 0), top = std::max<int64_t>(y, kBandTop);
+    const int64_t right = std::min<int64_t>(x + picture.width, 1024);
+    const int64_t bottom = std::min<int64_t>(y + picture.height, kBandBottom);
     if (left >= right || top >= bottom) return;
-    const Rect from{left - x, top - y, right - x, bottom - y};
+    const Rect from{static_cast<int>(left - x), static_cast<int>(top - y),
+                    static_cast<int>(right - x), static_cast<int>(bottom - y)};
     if (blend) {
-        BlendBlit(back, picture, left, top, &from, opacity);
+        BlendBlit(back, picture, static_cast<int>(left), static_cast<int>(top), &from, opacity);
     } else {
-        CopyRect(back, left, top, picture, &from);
+        CopyRect(back, static_cast<int>(left), static_cast<int>(top), picture, &from);
     }
 }
 
 // Moves `value` one step toward `target`; a step of 0 or one that passes the target lands on it.
-int StepToward(int value, int step, int target) {
+int64_t StepToward(int64_t value, int64_t step, int64_t target) {
     if (step == 0 || (step > 0 && value >= target) || (step < 0 && value <= target)) return target;
     return value;
 }
@@ -84,14 +87,14 @@ void Interpreter::Qmove(const std::string& line, int index) {
         }
     }
 
-    int x = (*start)[0], y = (*start)[1];
+    int64_t x = (*start)[0], y = (*start)[1];
     const std::string itemName(*name);
     AddStageItem(game_, itemName, 1, 255, ":" + std::to_string(x) + ":" + std::to_string(y));
     const StageItem* item = game_.stage.FindByPrefix(itemName);
     const Surface* picture = item ? game_.slots.Get(PoolSlotOf(item->surface)) : nullptr;
     Surface* back = game_.slots.Get(kSlotBackBuffer);
-    const bool outside = !picture || (x < 1 && -x >= picture->width) || x >= 1024 ||
-                         (y < 1 && -y >= picture->height) || y >= 768;
+    const bool outside = !picture || x <= -picture->width || x >= 1024 ||
+                         y <= -picture->height || y >= 768;
     if (outside || !back) {
         game_.Animating = false;
         return;
@@ -103,8 +106,8 @@ void Interpreter::Qmove(const std::string& line, int index) {
     pacer.Wait(delay);
 
     const int steps = std::max((*params)[0], 1), stepMs = (*params)[1];
-    const int fx = (*finish)[0], fy = (*finish)[1];
-    const int dx = (fx - x) / steps, dy = (fy - y) / steps;
+    const int64_t fx = (*finish)[0], fy = (*finish)[1];
+    const int64_t dx = (fx - x) / steps, dy = (fy - y) / steps;
     const Surface* band = game_.slots.Get(kSlotBand);
     for (int pass = 0; pass < kQmovePassLimit; ++pass) {
         x = StepToward(x, dx, fx);

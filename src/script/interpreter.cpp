@@ -1,5 +1,7 @@
 #include "script/interpreter.h"
 
+#include <algorithm>
+
 #include "base/log.h"
 #include "base/text.h"
 #include "render/screen_fade.h"
@@ -237,9 +239,13 @@ void Interpreter::AdjustVolume(const std::string& line, int index, int& level) {
     NumberReader numbers(kScriptFileName, index, line);
     const std::optional<int> amount = numbers.Read(value.empty() ? value : value.substr(1), "volume");
     if (!amount || value.empty()) return;
-    // A "+" never raises a level of 0, and neither sign leaves 0..10.
-    if (value[0] == '-' && level >= 1 && level - *amount >= 0) level -= *amount;
-    if (value[0] == '+' && level > 0 && level + *amount < 11) level += *amount;
+    // A "+" never raises a level of 0. A signed amount ("+-3", "--3") turns the test round, so
+    // the result is still held to 0..10.
+    const int64_t change = *amount;
+    int64_t result = level;
+    if (value[0] == '-' && level >= 1 && level - change >= 0) result = level - change;
+    if (value[0] == '+' && level > 0 && level + change < 11) result = level + change;
+    level = static_cast<int>(std::clamp<int64_t>(result, 0, 10));
     hooks_.SetWaveVolume(level);
 }
 

@@ -217,20 +217,26 @@ void ComposeFrame(GameState& game) {
         for (const StageItem& item : stage.StageItems) {
             if (item.level == 0) continue;
             if (cycling && StartsWith(item.name, "if1_3")) continue;
-            const int x = item.x, y = item.y, w = item.width, h = item.height;
+            // In 64 bits: a record (a saved one too) may hold any int in any field. What passes
+            // the test below lies on the screen, so the rectangle fits an int again.
+            const int64_t x = item.x, y = item.y, w = item.width, h = item.height;
             if ((x < 1 && -x >= w) || x >= 1024 || (y < 1 && -y >= h) || y >= 768) continue;
-            const int cutRight = x + w >= 1024 ? x + w - 1024 : 0;
-            const int cutBottom = y + h >= bottom ? y + h - bottom : 0;
-            const Rect from{std::max(0, -x), std::max(0, -y), w - cutRight, h - cutBottom};
+            const int64_t cutRight = x + w >= 1024 ? x + w - 1024 : 0;
+            const int64_t cutBottom = y + h >= bottom ? y + h - bottom : 0;
+            const Rect from{static_cast<int>(std::max<int64_t>(0, -x)),
+                            static_cast<int>(std::max<int64_t>(0, -y)),
+                            static_cast<int>(w - cutRight), static_cast<int>(h - cutBottom)};
+            const int left = static_cast<int>(std::max<int64_t>(x, 0));
+            const int top = static_cast<int>(std::max<int64_t>(y, 0));
             if (item.surface < 1 || item.surface > kPoolSize) continue;
             const Surface* picture = game.slots.Get(PoolSlotOf(item.surface));
             if (!picture) continue;
             const bool opaque = (StartsWith(item.name, "bg") || StartsWith(item.name, "if")) &&
                                 item.opacity == 255;
             if (opaque) {
-                CopyRect(*back, std::max(x, 0), std::max(y, 0), *picture, &from);
+                CopyRect(*back, left, top, *picture, &from);
             } else {
-                BlendBlit(*back, *picture, std::max(x, 0), std::max(y, 0), &from, item.opacity);
+                BlendBlit(*back, *picture, left, top, &from, item.opacity);
             }
         }
     }

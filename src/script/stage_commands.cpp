@@ -1,8 +1,9 @@
 // The script commands that put pictures on the stage, take them off, fade, move and cycle them.
 #include <algorithm>
 
-#include "base/text.h"
 #include "base/log.h"
+#include "base/saturating.h"
+#include "base/text.h"
 #include "render/blend.h"
 #include "render/display.h"
 #include "render/step_pacer.h"
@@ -18,10 +19,9 @@ constexpr int kDefaultLevel = 1;
 // The signed change per tick of a fade from `from` to `to` over `ticks` ticks. A change too
 // small to show in one tick still moves by one, so that the fade ends.
 int FadeStep(int from, int to, int ticks) {
-    ticks = std::max(ticks, 1);
-    int step = to >= from ? (to - from) / ticks : -((from - to) / ticks);
-    if (step == 0 && from != to) step = to > from ? 1 : -1;
-    return step;
+    const int64_t change = (int64_t{to} - from) / std::max(ticks, 1);
+    if (change == 0 && from != to) return to > from ? 1 : -1;
+    return ClampToInt(change);
 }
 
 bool LineStartsWithAny(const StringList& lines, int index,
@@ -105,6 +105,8 @@ Interpreter::Flow Interpreter::Move(const std::string& line, int index) {
     NumberReader numbers(kScriptFileName, index, line);
     int delay = 0;
     if (auto value = ValueOf(line, "delay=")) delay = numbers.Read(*value, "delay").value_or(0);
+    // A countdown below 0 would never reach the first step, and the move would never end.
+    delay = std::max(delay, 0);
     auto start = numbers.ReadList(PairValueOf(line, "start=").value_or(""), 2, "start");
     auto finish = numbers.ReadList(PairValueOf(line, "finish=").value_or(""), 2, "finish");
     auto time = numbers.ReadList(PairValueOf(line, "time=").value_or(""), 2, "time");
@@ -122,8 +124,8 @@ Interpreter::Flow Interpreter::Move(const std::string& line, int index) {
     move.countdown = delay;
     move.steps = steps;
     move.interval = interval;
-    move.dx = ((*finish)[0] - (*start)[0]) / steps;
-    move.dy = ((*finish)[1] - (*start)[1]) / steps;
+    move.dx = ClampToInt((int64_t{(*finish)[0]} - (*start)[0]) / steps);
+    move.dy = ClampToInt((int64_t{(*finish)[1]} - (*start)[1]) / steps);
     move.x = item->x;
     move.y = item->y;
     move.fx = (*finish)[0];
@@ -157,15 +159,23 @@ Interpreter::Flow Interpreter::SetOpacity(const std::string& line, int index) {
             item ? game_.slots.Get(PoolSlotOf(item->surface)) : nullptr;
         Surface* back = game_.slots.Get(kSlotBackBuffer);
         if (!item || !picture || !back) return Flow::Stop;
-        const int x = item->x, y = item->y;
-        const int cutRight = std::max(0, x + item->width - 1024);
-        const int cutBottom = std::max(0, y + item->height - 768);
-        const Rect from{std::max(0, -x), std::max(0, -y), item->width - cutRight,
-                        item->height - cutBottom};
+        // In 64 bits, as the record may hold any int. An item wholly off the screen is not
+        // drawn, but the fade still takes its time.
+        const int64_t x = item->x, y = item->y, w = item->width, h = item->height;
+        const bool onScreen = x > -w && x < 1024 && y > -h && y < 768;
+        Rect from;
+        if (onScreen) {
+            from = {static_cast<int>(std::max<int64_t>(0, -x)),
+                    static_cast<int>(std::max<int64_t>(0, -y)),
+                    static_cast<int>(std::min<int64_t>(w, 1024 - x)),
+                    static_cast<int>(std::min<int64_t>(h, 768 - y))};
+        }
+        const int left = static_cast<int>(std::clamp<int64_t>(x, 0, 1024));
+        const int top = static_cast<int>(std::clamp<int64_t>(y, 0, 768));
         StepPacer pacer(game_.platform);
         game_.Animating = true;
         for (int pass = 0; pass < std::max(ticks, 1) + 20; ++pass) {
-            BlendBlit(*back, *picture, std::max(x, 0), std::max(y, 0), &from, step);
+            if (onScreen) BlendBlit(*back, *picture, left, top, &from, step);
             Present(game_.slots, game_.platform);
             pacer.Wait(0);
         }

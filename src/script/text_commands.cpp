@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/decimal.h"
+#include "base/saturating.h"
 #include "base/text.h"
 #include "render/display.h"
 #include "render/text_renderer.h"
@@ -114,6 +115,12 @@ void DropLines(std::string& shown, int count) {
     shown.erase(0, at == std::string::npos ? shown.size() : at);
 }
 
+// Where the typewriter draws line `k` of the page. Positions and spacings are whatever the
+// script says, so the sum is taken in 64 bits and held to the int range.
+int LineTop(const TextState& text, int k) {
+    return SaturatingAdd(text.TextTop, int64_t{k} * text.TextLineSpacing);
+}
+
 // The k-th line (1-based) of `text` with its carriage return; empty past the end.
 std::string_view NthLine(std::string_view text, int k) {
     size_t start = 0;
@@ -132,11 +139,16 @@ void ShowPageAtOnce(GameState& game) {
     Surface* back = game.slots.Get(kSlotBackBuffer);
     if (!back) return;
     text.SetCurrentFont(text.lineFont);
-    for (int k = text.TypeLine; k <= text.TextMaxLines; ++k) {
+    // Lines past the end of the text are empty and draw nothing (after the first, which may
+    // draw the speaker); a page may allow far more lines than a text ever has.
+    const int64_t textLines = std::count(text.ShownText.begin(), text.ShownText.end(), '\n') + 1;
+    const int last = static_cast<int>(
+        std::min<int64_t>(text.TextMaxLines, std::max<int64_t>(textLines, text.TypeLine)));
+    for (int k = text.TypeLine; k <= last; ++k) {
         const std::string_view line = NthLine(text.ShownText, k);
         const size_t drawn = k == text.TypeLine ? static_cast<size_t>(text.lineDrawn) : 0;
-        DrawTextLine(*back, game.fonts, text, line, text.TextX,
-                     text.TextTop + k * text.TextLineSpacing, drawn, !text.speakerShown);
+        DrawTextLine(*back, game.fonts, text, line, text.TextX, LineTop(text, k), drawn,
+                     !text.speakerShown);
         text.speakerShown = true;
     }
     DropLines(text.ShownText, text.TextMaxLines);
@@ -237,7 +249,7 @@ void SetText(GameState& game, ScriptHooks& hooks, std::string_view line) {
     const std::string shown =
         ReplaceNameVariables(RestOf(line, "text=").value_or(""), game.lists.NameList);
     text.ShownText = WrapText(shown, text.TextWrapWidth) + "\r\n";
-    text.TextTop = text.TextY - text.TextLineSpacing;
+    text.TextTop = SaturatingAdd(text.TextY, -int64_t{text.TextLineSpacing});
     BeginPage(game);
     if (text.TextSpeed == "no") ShowPageAtOnce(game);
 }
@@ -305,7 +317,7 @@ void TypewriterTick(GameState& game) {
         // A line has ended; the next starts with its first character shown.
         const int lineStart = text.TypePos;
         text.TypeLine += 1;
-        if (text.TypeLine == text.TextMaxLines + 1) {
+        if (text.TypeLine == int64_t{text.TextMaxLines} + 1) {
             game.platform.SetTimerEnabled(TimerId::Timer1, false);
             DropLines(text.ShownText, text.TextMaxLines);
             return;
@@ -330,8 +342,7 @@ void TypewriterTick(GameState& game) {
     text.SetCurrentFont(text.lineFont);
     const std::string_view line =
         std::string_view(shown).substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
-    DrawTextLine(*back, game.fonts, text, line, text.TextX,
-                 text.TextTop + text.TypeLine * text.TextLineSpacing,
+    DrawTextLine(*back, game.fonts, text, line, text.TextX, LineTop(text, text.TypeLine),
                  static_cast<size_t>(text.lineDrawn), !text.speakerShown);
     text.speakerShown = true;
     text.lineDrawn = std::max(text.lineDrawn, static_cast<int>(line.size()) - 1);

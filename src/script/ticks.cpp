@@ -1,6 +1,7 @@
 // The two animation ticks: Timer2 (fades, then the quake, then moves) and Timer3 (frame cycles).
 #include <algorithm>
 
+#include "base/saturating.h"
 #include "base/text.h"
 #include "script/interpreter.h"
 
@@ -57,7 +58,7 @@ void Interpreter::MainTick() {
             }
             continue;
         }
-        item->opacity = std::clamp(d + fade.step, 0, 255);
+        item->opacity = std::clamp(SaturatingAdd(d, fade.step), 0, 255);
         if (stage.MoveList.empty()) {
             ComposeFrame(game_);
             return;
@@ -73,20 +74,21 @@ void Interpreter::MainTick() {
             return;
         }
         if (quake.count > 0) {
-            int dx = 0, dy = 0;
+            // Displacements are negated and added in 64 bits: a saved quake may hold any int.
+            int64_t dx = 0, dy = 0;
             std::string next;
-            if (quake.dir == "nu") dx = -quake.ax, dy = -quake.ay, next = "u";
+            if (quake.dir == "nu") dx = -int64_t{quake.ax}, dy = -int64_t{quake.ay}, next = "u";
             else if (quake.dir == "u") dx = quake.ax, dy = quake.ay, next = "nd";
             else if (quake.dir == "nd") dx = quake.cx, dy = quake.cy, next = "d";
-            else dx = -quake.cx, dy = -quake.cy, next = "nu";
+            else dx = -int64_t{quake.cx}, dy = -int64_t{quake.cy}, next = "nu";
             for (StageItem& item : stage.StageItems) {
                 if (!QuakeMoves(item.name, quake.kind)) continue;
-                item.x += dx;
-                item.y += dy;
+                item.x = SaturatingAdd(item.x, dx);
+                item.y = SaturatingAdd(item.y, dy);
             }
             quake.dir = next;
             --quake.count;
-            quake.wait = quake.period - 1;
+            quake.wait = SaturatingAdd(quake.period, -1);
             ComposeFrame(game_);
             return;
         }
@@ -107,6 +109,8 @@ void Interpreter::MainTick() {
             stage.MoveList.erase(stage.MoveList.begin() + static_cast<std::ptrdiff_t>(j));
             continue;
         }
+        // A countdown below 0 (only a damaged saved game holds one) would never reach a step.
+        move.countdown = std::max(move.countdown, 0);
         if (move.countdown == 0) {
             changed = true;
             if (move.steps == 0) {
@@ -116,9 +120,9 @@ void Interpreter::MainTick() {
                 continue;
             }
             --move.steps;
-            move.countdown = move.interval - 1;
-            move.x += move.dx;
-            move.y += move.dy;
+            move.countdown = SaturatingAdd(move.interval, -1);
+            move.x = SaturatingAdd(move.x, move.dx);
+            move.y = SaturatingAdd(move.y, move.dy);
             item->x = move.x;
             item->y = move.y;
         }
@@ -135,7 +139,7 @@ void Interpreter::CycleTick() {
     for (size_t c = 0; c < stage.Cycles.size(); ++c) {
         StageCycle& cycle = stage.Cycles[c];
         if (cycle.countdown == 0) {
-            cycle.countdown = cycle.period - 1;
+            cycle.countdown = SaturatingAdd(cycle.period, -1);
             const std::string old = cycle.Frame(cycle.current);
             cycle.current = cycle.current >= cycle.count ? 1 : cycle.current + 1;
             const std::string shown = cycle.Frame(cycle.current);
@@ -147,7 +151,7 @@ void Interpreter::CycleTick() {
             if (c >= stage.Cycles.size()) return;
         }
         StageCycle& after = stage.Cycles[c];
-        after.countdown = std::max(after.countdown - 1, 0);
+        after.countdown = std::max(SaturatingAdd(after.countdown, -1), 0);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "shell/input_dispatch.h"
 
+#include "base/saturating.h"
 #include "base/text.h"
 #include "platform/keycodes.h"
 #include "render/blend.h"
@@ -149,18 +150,19 @@ void InputDispatch::KeyDown(int key) {
 void InputDispatch::ScrollStage(int key) {
     const Stage& stage = game_.stage;
     if (stage.ScrollKind == "0") return;
-    int dx = 0, dy = 0;
-    if (key == vk::Left) dx = -stage.ScrollStepX;
+    // The steps are the script's numbers: negated and added in 64 bits, the sum saturating.
+    int64_t dx = 0, dy = 0;
+    if (key == vk::Left) dx = -int64_t{stage.ScrollStepX};
     else if (key == vk::Right) dx = stage.ScrollStepX;
-    else if (key == vk::Up) dy = -stage.ScrollStepY;
+    else if (key == vk::Up) dy = -int64_t{stage.ScrollStepY};
     else if (key == vk::Down) dy = stage.ScrollStepY;
     else return;
     const char* prefix = stage.ScrollKind == "bg" ? "bg" : stage.ScrollKind == "character" ? "ch" : nullptr;
     if (prefix) {
         for (StageItem& item : game_.stage.StageItems) {
             if (StartsWith(item.name, prefix)) {
-                item.x += dx;
-                item.y += dy;
+                item.x = SaturatingAdd(item.x, dx);
+                item.y = SaturatingAdd(item.y, dy);
             }
         }
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/keycodes.h"
 #include "script/text_commands.h"
 #include "shell/input_dispatch.h"
@@ -159,6 +161,13 @@ TEST_F(InputTest, F2RestartsTheScriptAndArrowsScrollTheChosenKind) {
     input.KeyDown(vk::F2);
     EXPECT_EQ(state.ScriptPos, 4);
     EXPECT_EQ(state.stage.StageItems.size(), 4u);  // not cleared: the picture is added again
+}
+
+TEST_F(InputTest, ScrollingByTheLargestStepsStopsAtTheEndsOfTheIntRange) {
+    Run({"set bg bg=bg_blue", "set scroll bg:-2147483648:2147483647", "end"});
+    for (int key : {vk::Left, vk::Left, vk::Down, vk::Down, vk::Up}) input.KeyDown(key);
+    EXPECT_EQ(Item("bg_blue")->x, INT_MAX);
+    EXPECT_EQ(Item("bg_blue")->y, 0);  // INT_MAX twice over, then one step back
 }
 
 }  // namespace

@@ -78,8 +78,18 @@ void ReleaseAll(MediaSlots& slots) {
 void Present(MediaSlots& slots, Platform& platform, int sourceSlot) {
     const Surface* source = slots.Get(sourceSlot);
     // The window shows the frame itself; the primary surface only marks that a screen exists.
-    if (!source || !slots.Get(kSlotPrimary)) return;
+    if (!source || !slots.Get(kSlotPrimary) || slots.presentsHeld) return;
     platform.Present(*source);
+}
+
+void HoldPresents(MediaSlots& slots) {
+    slots.presentsHeld = true;
+}
+
+void ReleasePresents(MediaSlots& slots, Platform& platform, bool show) {
+    if (!slots.presentsHeld) return;
+    slots.presentsHeld = false;
+    if (show) Present(slots, platform);
 }
 
 void RestoreSurfaces(MediaSlots& slots, PictureLoader& loader, Platform& platform, int screenMode) {

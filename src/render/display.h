@@ -25,8 +25,16 @@ void LoadFixedPictures(MediaSlots& slots, PictureLoader& loader);
 // Releases every surface and clears the pool flags. The music slots and the device stay.
 void ReleaseAll(MediaSlots& slots);
 
-// Shows `sourceSlot` (normally the back buffer) on the screen.
+// Shows `sourceSlot` (normally the back buffer) on the screen; nothing while presents are held.
 void Present(MediaSlots& slots, Platform& platform, int sourceSlot = kSlotBackBuffer);
+
+// After a fade out the screen stands black (or white) while the script composes the next scene;
+// showing each of those frames would flash the scene before its fade in. So presents are held
+// until a fade in starts or the script waits.
+void HoldPresents(MediaSlots& slots);
+// Ends the hold. With `show`, the back buffer as it now stands is presented, so that whatever
+// the script drew meanwhile appears when it waits; a fade in brings it in by itself instead.
+void ReleasePresents(MediaSlots& slots, Platform& platform, bool show = true);
 
 // After the window comes back from being minimised: reloads the fixed pictures and, on the two
 // mini-game screens, their pictures; then presents.

@@ -59,6 +59,8 @@ public:
     // Slot 32: whether the display device has been set up.
     bool deviceCreated = false;
     size_t budgetBytes = kSurfaceBudgetBytes;
+    // While the screen stands faded out, frames are drawn but not shown (see HoldPresents).
+    bool presentsHeld = false;
 
 private:
     std::array<std::unique_ptr<Surface>, kSlotCount> surfaces_;

@@ -74,6 +74,8 @@ void ScreenFade(MediaSlots& slots, Platform& platform, PictureLoader& pictures, 
     step = FadeStep(step);
     limit = FadeLimit(limit);
     const bool towardBack = kind == FadeKind::FromBlack || kind == FadeKind::FromWhite;
+    // A fade in shows the composed scene by itself; a fade out starts from what stands there.
+    ReleasePresents(slots, platform, /*show=*/!towardBack);
     const int pictureSlot = kind == FadeKind::FromWhite ? kSlotWhite : kSlotBlack;
     Surface* picture = towardBack ? slots.Get(pictureSlot) : nullptr;
     StepPacer pacer(platform);
@@ -89,6 +91,7 @@ void ScreenFade(MediaSlots& slots, Platform& platform, PictureLoader& pictures, 
         if (const Surface* black = slots.Get(kSlotBlack)) CopyRect(*back, 0, 0, *black);
     }
     Present(slots, platform);
+    if (!towardBack) HoldPresents(slots);
     // The picture that was brought to the scene is made black or white again for the next one.
     if (picture) {
         pictures.LoadPicture(*picture, kind == FadeKind::FromBlack ? "blackscreen.jpg" : "whitescreen.jpg");

@@ -100,6 +100,8 @@ void Interpreter::Qmove(const std::string& line, int index) {
         return;
     }
     const bool character = StartsWith(itemName, "ch");
+    // A blocking step shows every pass, faded out or not.
+    ReleasePresents(game_.slots, game_.platform, /*show=*/false);
     StepPacer pacer(game_.platform);
     DrawInBand(*back, *picture, x, y, character, 255);
     Present(game_.slots, game_.platform);
@@ -153,6 +155,8 @@ void Interpreter::SetSpacing(const std::string& line, int index) {
     CopyRect(*back, 0, 0, frame);
     Present(game_.slots, game_.platform);
 
+    // A blocking step shows every pass, faded out or not.
+    ReleasePresents(game_.slots, game_.platform, /*show=*/false);
     StepPacer pacer(game_.platform);
     int a = 0, b = 1024, c = 0;
     for (int k = 0; k < 1234; k += 11) {

@@ -4,6 +4,7 @@
 
 #include "base/log.h"
 #include "base/text.h"
+#include "render/display.h"
 #include "render/screen_fade.h"
 #include "script/command_params.h"
 #include "script/conditions.h"
@@ -27,6 +28,11 @@ void ReportLoop(int index, std::string_view what, long count) {
 }  // namespace
 
 void Interpreter::RunScript() {
+    // However the run ends, the script now waits: what it drew must be on screen.
+    struct ShowOnReturn {
+        GameState& game;
+        ~ShowOnReturn() { ReleasePresents(game.slots, game.platform); }
+    } showOnReturn{game_};
     memory_ = RunMemory{};
     jumpsInRun_ = 0;
     const StringList& lines = game_.lists.ScriptLines;
@@ -68,7 +74,10 @@ Interpreter::Flow Interpreter::Execute(const std::string& line, int index) {
     }
     if (StartsWith(line, "set delay=")) {
         NumberReader numbers(kScriptFileName, index, line);
-        if (auto ms = numbers.Read(line.substr(10), "delay")) game_.platform.Sleep(*ms);
+        if (auto ms = numbers.Read(line.substr(10), "delay")) {
+            ReleasePresents(game_.slots, game_.platform);
+            game_.platform.Sleep(*ms);
+        }
         return Flow::Continue;
     }
     if (StartsWith(line, "clear all")) ClearStage(game_, ClearKind::All);

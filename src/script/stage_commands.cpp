@@ -172,6 +172,8 @@ Interpreter::Flow Interpreter::SetOpacity(const std::string& line, int index) {
         }
         const int left = static_cast<int>(std::clamp<int64_t>(x, 0, 1024));
         const int top = static_cast<int>(std::clamp<int64_t>(y, 0, 768));
+        // A blocking step shows every pass, faded out or not.
+        ReleasePresents(game_.slots, game_.platform, /*show=*/false);
         StepPacer pacer(game_.platform);
         game_.Animating = true;
         for (int pass = 0; pass < std::max(ticks, 1) + 20; ++pass) {

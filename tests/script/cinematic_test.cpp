@@ -57,5 +57,28 @@ TEST_F(StageTest, ABlockingFadeInBuildsThePictureUpWhereTheItemStands) {
     EXPECT_EQ(state.ScriptPos, 3);
 }
 
+TEST_F(StageTest, TheNextSceneIsNotShownBetweenAFadeOutAndItsFadeIn) {
+    // The fade out takes one pass (a step of 200) and the fade in one pass, each followed by the
+    // finished frame. Between them the scene is composed and the script waits a moment, and
+    // nothing of it may reach the screen until the wait.
+    Run({"set bg level=1 bg=bg_blue", "set fade=out:10000:0", "set bg level=1 bg=bg_blue",
+         "set object level=2 align=:300:200 object=obj_red", "set fade=in:10000:0",
+         "set object level=2 align=:500:200 object=obj_redder", "set fade=out:10000:0",
+         "set object level=2 align=:700:200 object=obj_red", "set delay=10", "end"});
+    // set bg; the fade out's pass and end; the fade in's pass and end; the second object; the
+    // second fade out; and once more when the delay waits, with the third object on it.
+    EXPECT_EQ(platform.presents(), 1u + 2 + 2 + 1 + 2 + 1);
+    EXPECT_EQ(platform.lastFrame().at(750, 250), kRed);
+    EXPECT_EQ(platform.lastFrame().at(350, 250), kRed);
+    EXPECT_EQ(platform.lastFrame().at(100, 100), kBlue);
+}
+
+TEST_F(StageTest, AScriptThatStopsWhileFadedOutShowsWhatItDrew) {
+    Run({"set bg level=1 bg=bg_blue", "set fade=out:10000:0", "set bg level=1 bg=bg_blue", "end"});
+    EXPECT_EQ(platform.presents(), 1u + 2 + 1);
+    EXPECT_EQ(platform.lastFrame().at(100, 100), kBlue);
+    EXPECT_FALSE(state.slots.presentsHeld);
+}
+
 }  // namespace
 }  // namespace orvane

@@ -30,6 +30,7 @@ void Engine::ReloadPlaylist() {
 }
 
 bool Engine::Start() {
+    SeedRandom();
     saveFolder = PrepareSaveFolder(folders.playerDir);
     RemoveStaleTemporaryFiles(folders.playerDir);
     if (saveFolder) RemoveStaleTemporaryFiles(*saveFolder);

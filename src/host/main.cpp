@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
             return kExitUsage;
         }
         if (options.audioOut) backend->recordingAudio().StartRecording(*options.audioOut);
+        if (options.clock) backend->SetWallClockStart(*options.clock);
         platform = std::move(backend);
     } else {
         platform = std::make_unique<SdlPlatform>();

@@ -1,12 +1,14 @@
 #include "host/options.h"
 
+#include "base/wall_time.h"
+
 namespace orvane {
 
 bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& options,
                         std::string& error) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](std::optional<std::filesystem::path>& into) {
+        auto value = [&](auto& into) {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 error = arg + " needs a value";
                 return false;
@@ -30,13 +32,22 @@ bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& opt
             if (!value(options.eventsFile)) return false;
         } else if (arg == "--audio-out") {
             if (!value(options.audioOut)) return false;
+        } else if (arg == "--clock") {
+            std::string text;
+            if (!value(text)) return false;
+            options.clock = ParseWallTimeText(text);
+            if (!options.clock) {
+                error = "--clock wants a date and time as \"YYYY-MM-DD HH:MM:SS\", not \"" + text +
+                        "\"";
+                return false;
+            }
         } else {
             error = "unknown option " + arg;
             return false;
         }
     }
-    if ((options.eventsFile || options.audioOut) && !options.headless) {
-        error = "--events and --audio-out work with --headless only";
+    if ((options.eventsFile || options.audioOut || options.clock) && !options.headless) {
+        error = "--events, --audio-out and --clock work with --headless only";
         return false;
     }
     return true;
@@ -58,6 +69,9 @@ Options:
                    X Y [left|right|middle], drag X1 Y1 X2 Y2, key NAME, shot FILE.png,
                    state FILE, quit)
   --audio-out FILE with --headless: write the sound the game made as a WAV file
+  --clock "YYYY-MM-DD HH:MM:SS"
+                   with --headless: the wall clock at start (default: the real time), which
+                   names saved games and seeds the random numbers
   --version        print the version
   -h, --help       print this help
 

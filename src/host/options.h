@@ -1,6 +1,7 @@
 // The command line of the `orvane` program.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ struct LaunchOptions {
     std::optional<std::filesystem::path> configFile;  // instead of the default orvane.ini
     std::optional<std::filesystem::path> eventsFile;
     std::optional<std::filesystem::path> audioOut;  // headless: the mixed sound as a WAV file
+    std::optional<int64_t> clock;  // headless: the wall clock at start, seconds since 1970 (UTC)
 };
 
 // False with a message for a command line that cannot be understood.

@@ -53,6 +53,15 @@ int KeyCodeFromName(const std::string& name) {
     return 0;
 }
 
+int64_t RealLocalTimeAsUtc() {
+    const WallTime now = LocalWallTime();
+    return UtcSecondsOf(now.year, now.month, now.day, now.hour, now.minute, now.second);
+}
+
+WallTime HeadlessPlatform::WallClock() const {
+    return WallTimeFromUtcSeconds(wallClockStart_ + static_cast<int64_t>(clock_ / 1000));
+}
+
 void HeadlessPlatform::Sleep(int ms) {
     if (ms > 0) clock_ += static_cast<uint64_t>(ms);
 }

@@ -11,6 +11,9 @@
 
 namespace orvane {
 
+// The real local date and time, its fields counted as UTC.
+int64_t RealLocalTimeAsUtc();
+
 class HeadlessPlatform : public Platform {
 public:
     HeadlessPlatform() = default;
@@ -20,6 +23,10 @@ public:
 
     uint64_t Now() const override { return clock_; }
     void Sleep(int ms) override;
+    // The wall clock at start plus the virtual time since; local time is read as UTC.
+    WallTime WallClock() const override;
+    // The wall clock at start, in seconds since 1970 (UTC); by default the real local time.
+    void SetWallClockStart(int64_t utcSeconds) { wallClockStart_ = utcSeconds; }
     bool OpenWindow() override { return windowAvailable; }
     void Present(const Image& frame) override;
     void ShowMessage(std::string_view cp1251Text) override;
@@ -54,6 +61,7 @@ private:
     void Dispatch(EventHandler& handler, const Event& event);
 
     uint64_t clock_ = 0;
+    int64_t wallClockStart_ = RealLocalTimeAsUtc();
     std::vector<Event> events_;
     std::string origin_;
     Image lastFrame_;

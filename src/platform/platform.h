@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/image.h"
+#include "base/wall_time.h"
 #include "platform/audio_device.h"
 #include "platform/events.h"
 #include "platform/timers.h"
@@ -24,6 +25,9 @@ public:
     // Blocks the engine: the window stays alive, input that arrives meanwhile is dropped and no
     // timer fires, as in the original. The headless clock advances at once.
     virtual void Sleep(int ms) = 0;
+    // The local date and time: names save games and seeds the random generator. A backend on a
+    // virtual clock gives a virtual one.
+    virtual WallTime WallClock() const { return LocalWallTime(); }
 
     // Opens the 1024 x 768 game window. False when no window can be made.
     virtual bool OpenWindow() = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "archive/picture_loader.h"
+#include "base/random_generator.h"
 #include "platform/config.h"
 #include "platform/font_rasterizer.h"
 #include "platform/platform.h"
@@ -57,6 +58,14 @@ struct GameState {
     int VolumeLevel = 0;
     int MenuKind = 0;  // 2 section menu, 3 selection, 4..7 main menu variants
     bool clicksLocked = false;  // the click lock of page turns and loading (Timer5 lifts it)
+
+    RandomGenerator random;
+    // Where the game seeds its random numbers "with the current time".
+    void SeedRandom() { random.Seed(static_cast<uint32_t>(platform.WallClock().secondsSince1970)); }
+
+    // The save-game thumbnail ("screen_.bmp", a 24-bit BMP): the screen as it was when the
+    // in-game menu or the journal opened and covered it. Empty when none was taken.
+    std::string thumbnailBmp;
 };
 
 }  // namespace orvane

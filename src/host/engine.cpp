@@ -45,7 +45,7 @@ bool Engine::Start() {
     ScriptPos = 1;
     LoadScriptLists();
 
-    if (!saveFolder || !ListSaveGames(*saveFolder, SaveGames)) {
+    if (!saveFolder || !ScanSaveFolder(*saveFolder, SaveGames)) {
         platform.ShowMessage(kUnableToOpenDirectory);
         return false;
     }

@@ -19,6 +19,7 @@
 #include "script/script_hooks.h"
 #include "script/script_files.h"
 #include "shell/input_dispatch.h"
+#include "shell/save_folder.h"
 #include "shell/screen_hooks.h"
 
 namespace orvane {
@@ -47,7 +48,7 @@ public:
     bool WriteStateDump(const std::string& path) override;
     std::string StateDumpText() const;
 
-    std::vector<std::string> SaveGames;
+    std::vector<SaveFile> SaveGames;  // newest first
     std::optional<std::filesystem::path> saveFolder;
     Interpreter interpreter{*this, *this};
     InputDispatch input{*this, interpreter, *this};

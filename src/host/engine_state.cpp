@@ -28,7 +28,7 @@ std::string Engine::StateDumpText() const {
     for (const StageCycle& cycle : stage.Cycles) dump.Section("cycles").push_back(cycle.Format());
     dump.Section("triggers") = Triggers;
     dump.Section("names") = lists.NameList;
-    dump.Section("saves") = SaveGames;
+    for (const SaveFile& save : SaveGames) dump.Section("saves").push_back(save.name);
     return FormatStateDump(dump);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/save_folder.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -19,21 +20,37 @@ std::optional<std::filesystem::path> PrepareSaveFolder(const std::filesystem::pa
     return folder;
 }
 
-bool ListSaveGames(const std::filesystem::path& folder, std::vector<std::string>& names) {
+bool ScanSaveFolder(const std::filesystem::path& folder, std::vector<SaveFile>& saves) {
+    struct Found {
+        SaveFile file;
+        std::filesystem::file_time_type modified;
+    };
+    saves.clear();
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
     if (ec) return false;
-    std::vector<std::string> found;
+    std::vector<Found> found;
+    bool complete = true;
     for (std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) return false;
-        const std::string utf8 = it->path().filename().string();
-        const std::string name = LowerCaseCp1251(Utf8ToCp1251(utf8).value_or(utf8));
-        if (Contains(name, ".sav")) found.push_back(name);
+        if (ec) {
+            complete = false;
+            break;
+        }
+        const std::string onDisk = it->path().filename().string();
+        // A save being written lies beside its target under a hidden temporary name.
+        if (onDisk.empty() || onDisk[0] == '.') continue;
+        std::string name = LowerCaseCp1251(Utf8ToCp1251(onDisk).value_or(onDisk));
+        if (!Contains(name, ".sav") || !it->is_regular_file(ec)) continue;
+        const auto modified = it->last_write_time(ec);
+        found.push_back({{std::move(name), it->path()}, ec ? decltype(modified){} : modified});
     }
-    // The directory gives no order of its own; a stable one keeps the load screen predictable.
-    std::sort(found.begin(), found.end());
-    names = std::move(found);
-    return true;
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        if (a.modified != b.modified) return a.modified > b.modified;
+        return a.file.name < b.file.name;
+    });
+    saves.reserve(found.size());
+    for (Found& f : found) saves.push_back(std::move(f.file));
+    return complete;
 }
 
 }  // namespace orvane

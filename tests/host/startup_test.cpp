@@ -42,7 +42,8 @@ TEST(StartUp, FillsTheListsAndPresentsTheBlackScreen) {
     EXPECT_EQ(engine.Triggers.size(), 3u);
     EXPECT_EQ(engine.lists.NameList.size(), 1u);
     EXPECT_TRUE(engine.lists.CodeLines.empty());  // in neither place: stays empty
-    EXPECT_EQ(engine.SaveGames, std::vector<std::string>{"game1.sav"});
+    ASSERT_EQ(engine.SaveGames.size(), 1u);
+    EXPECT_EQ(engine.SaveGames[0].name, "game1.sav");
     EXPECT_EQ(engine.ScriptPos, 3);  // the script ran to its end
     EXPECT_EQ(engine.SceneName, "intro");
     EXPECT_EQ(engine.ScreenMode, 1);

@@ -40,6 +40,8 @@ bool Engine::Start() {
     SoundVolume = 5;
     sound.SetWaveVolume(SoundVolume);
     MusicVolume = 5;
+    // The volumes and full screen the player chose in an earlier run.
+    shell.options.UseSettingsFile(settingsFile);
     LoadGameCursor();
     ScreenMode = 1;
     ScriptPos = 1;
@@ -66,7 +68,8 @@ bool Engine::Start() {
     startupCompleted = true;
     interpreter.RunScript();
     ReloadPlaylist();
-    sound.StartPlaylist(kStartupMusicAttenuation);
+    // The music starts at the level of the music bar: -1000 for the game's own level 5.
+    sound.StartPlaylist(AttenuationForLevel(MusicVolume));
     return true;
 }
 

@@ -21,6 +21,7 @@
 #include "shell/input_dispatch.h"
 #include "shell/save_folder.h"
 #include "shell/screen_hooks.h"
+#include "shell/shell.h"
 
 namespace orvane {
 
@@ -48,24 +49,41 @@ public:
     bool WriteStateDump(const std::string& path) override;
     std::string StateDumpText() const;
 
-    std::vector<SaveFile> SaveGames;  // newest first
-    std::optional<std::filesystem::path> saveFolder;
     Interpreter interpreter{*this, *this};
     InputDispatch input{*this, interpreter, *this};
     SoundPlayer sound{*this};
+    Shell shell{*this, interpreter, sound, input};
+    // The saved games (newest first) and their folder: the shell's, which saves and loads.
+    std::vector<SaveFile>& SaveGames = shell.SaveGames;
+    std::optional<std::filesystem::path>& saveFolder = shell.saveFolder;
 
     // What the script asks of the sound.
     void PlayVoice(std::string_view file) override { sound.PlayVoice(file); }
     void SetWaveVolume(int level) override { sound.SetWaveVolume(level); }
     void StartPlaylist() override { sound.StartPlaylist(PlaylistAttenuation(MusicVolume)); }
 
+    // Menus, options, the interface strip and the pointer.
+    void ShowSectionMenu(std::string_view line) override { shell.menu.Show(line); }
+    void SetInterface(std::string_view line) override { shell.interfaceCommands.SetInterface(line); }
+    void SetCursor(std::string_view line) override { shell.interfaceCommands.SetCursor(line); }
+    void MainMenuHover(int x, int y) override { shell.menu.MainMenuHover(x, y); }
+    void SectionMenuHover(int x, int y) override { shell.menu.SectionMenuHover(x, y); }
+    void MenuAction() override { shell.menu.PerformMenuAction(); }
+    void OptionsHover(int x, int y) override { shell.options.Hover(x, y); }
+    void OptionsClick(int x, int y) override { shell.options.Click(x, y); }
+    void OnFullscreenChanged(bool) override { shell.options.SaveSettings(); }
+
+    // Where the player's settings are kept between runs; none: they are not kept. Set before
+    // Start().
+    std::optional<std::filesystem::path> settingsFile;
+
 private:
     void LoadScriptLists();
     void ReloadPlaylist();
 
-    // Start-up steps whose subsystems arrive with later work: each is a deliberate no-op here.
     void RegisterGameFonts();
-    void LoadGameCursor() {}     // "cursor1.cur"
+    // "cursor1.cur" of the game folder; a game without one keeps the system's pointer.
+    void LoadGameCursor() { shell.interfaceCommands.LoadCursor("cursor1.cur", false); }
 };
 
 }  // namespace orvane

@@ -15,6 +15,7 @@ std::string Engine::StateDumpText() const {
     dump.Set("animating", Animating ? 1 : 0);
     dump.Set("shown_text", text.ShownText);
     if (MenuKind != 0) dump.Set("menu_kind", MenuKind);
+    dump.Set("hover_action", shell.menu.HoverAction);
     dump.Set("voice", sound.lastVoice());
     dump.Set("effect", sound.lastEffect());
     dump.Set("music_track", sound.musicTrack());
@@ -22,6 +23,13 @@ std::string Engine::StateDumpText() const {
     dump.Set("sound_volume", SoundVolume);
     dump.Set("music_volume", MusicVolume);
     dump.Set("presents", static_cast<long long>(platform.presents()));
+    dump.Set("hover_name", shell.menu.HoverName);
+    dump.Set("menu_hover_item", MenuHoverItem);
+    dump.Set("options_from_game", shell.options.OptionsFromGame ? 1 : 0);
+    dump.Set("interface_shown", stage.InterfaceShown ? 1 : 0);
+    dump.Set("scroll", stage.ScrollKind + ":" + std::to_string(stage.ScrollStepX) + ":" +
+                           std::to_string(stage.ScrollStepY));
+    dump.Set("cursor", shell.interfaceCommands.CursorFile);
     for (const StageItem& item : stage.StageItems) dump.Section("stage").push_back(item.Format());
     for (const StageMove& move : stage.MoveList) dump.Section("moves").push_back(move.Format());
     for (const StageFade& fade : stage.FadeEffects) dump.Section("fades").push_back(fade.Format());
@@ -29,6 +37,8 @@ std::string Engine::StateDumpText() const {
     dump.Section("triggers") = Triggers;
     dump.Section("names") = lists.NameList;
     for (const SaveFile& save : SaveGames) dump.Section("saves").push_back(save.name);
+    dump.Section("menu") = stage.MenuItems;
+    dump.Section("interface") = stage.InterfaceItems;
     return FormatStateDump(dump);
 }
 

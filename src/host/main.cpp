@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     }
 
     auto getenv = [](const char* name) { return std::getenv(name); };
-    const ConfigValues config = ReadConfigFile(options.configFile.value_or(DefaultConfigFile(getenv)));
+    const std::filesystem::path configFile = options.configFile.value_or(DefaultConfigFile(getenv));
+    const ConfigValues config = ReadConfigFile(configFile);
     std::error_code ec;
     const GameFolders folders = ResolveGameFolders(config, options.folders,
                                                    std::filesystem::current_path(ec),
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
     }
 
     Engine engine(*platform, folders);
+    // A headless run keeps settings only in a file named for it, so that it neither depends on
+    // nor changes the player's own.
+    if (!options.headless || options.configFile) engine.settingsFile = configFile;
     if (!engine.Start()) {
         engine.FormDestroy();
         return kExitStartFailed;

@@ -9,9 +9,11 @@ constexpr const char* kKeys[] = {
     "screen_mode", "script_pos", "scene_name",  "paused",       "animating",
     "shown_text",  "menu_kind",  "hover_action", "music_track", "music_attenuation",
     "voice",       "effect",     "sound_volume", "music_volume", "presents",
+    "hover_name",  "menu_hover_item", "options_from_game", "interface_shown", "scroll",
+    "cursor",
 };
-constexpr const char* kSections[] = {"stage",    "moves", "fades", "cycles",
-                                     "triggers", "names", "saves"};
+constexpr const char* kSections[] = {"stage", "moves", "fades", "cycles", "triggers",
+                                     "names", "saves", "menu",  "interface"};
 
 std::string Escape(const std::string& cp1251) {
     std::string out;

@@ -2,9 +2,13 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
+#include <utility>
 
+#include "base/decimal.h"
 #include "base/files.h"
+#include "base/log.h"
 #include "base/text.h"
 
 namespace orvane {
@@ -37,13 +41,14 @@ uint32_t Fnv1a32(std::string_view bytes) {
     return hash;
 }
 
-}  // namespace
+constexpr size_t kMaxConfigBytes = 1 << 20;
 
-ConfigValues ReadConfigFile(const std::filesystem::path& file) {
-    ConfigValues values;
+// The key=value lines of the file, keys lower-cased and values unquoted. False when there is no
+// file to read.
+bool ForEachSetting(const std::filesystem::path& file,
+                    const std::function<void(const std::string&, const std::string&)>& use) {
     std::string text, error;
-    if (!ReadFileBounded(file, 1 << 20, text, error)) return values;
-    values.found = true;
+    if (!ReadFileBounded(file, kMaxConfigBytes, text, error)) return false;
     for (const std::string& raw : SplitTextFileLines(text)) {
         const std::string_view line = Trim(raw);
         if (line.empty() || line[0] == '#' || line[0] == ';' || line[0] == '[') continue;
@@ -54,10 +59,82 @@ ConfigValues ReadConfigFile(const std::filesystem::path& file) {
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
             value = value.substr(1, value.size() - 2);
         }
+        use(key, value);
+    }
+    return true;
+}
+
+void ReportIgnored(const std::filesystem::path& file, const std::string& key,
+                   const std::string& value, const char* wanted) {
+    LogWarning(file.string() + ": " + key + " should be " + wanted + ", not \"" + value +
+               "\"; the game's default stands");
+}
+
+}  // namespace
+
+ConfigValues ReadConfigFile(const std::filesystem::path& file) {
+    ConfigValues values;
+    values.found = ForEachSetting(file, [&](const std::string& key, const std::string& value) {
         if (key == "path") values.path = value;
         if (key == "cd_path") values.cdPath = value;
-    }
+    });
     return values;
+}
+
+PlayerSettings ReadPlayerSettings(const std::filesystem::path& file, PlayerSettings settings) {
+    ForEachSetting(file, [&](const std::string& key, const std::string& value) {
+        if (key == "soundvolume" || key == "musicvolume") {
+            const std::optional<int32_t> level = ParseDecimal(value);
+            if (!level || *level < -1 || *level > 9) {
+                ReportIgnored(file, key, value, "a level from -1 to 9");
+                return;
+            }
+            (key == "soundvolume" ? settings.soundVolume : settings.musicVolume) = *level;
+        } else if (key == "fullscreen") {
+            if (value != "0" && value != "1") {
+                ReportIgnored(file, key, value, "0 or 1");
+                return;
+            }
+            settings.fullscreen = value == "1";
+        }
+    });
+    return settings;
+}
+
+bool WritePlayerSettings(const std::filesystem::path& file, const PlayerSettings& settings,
+                         std::string& error) {
+    std::string text;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) &&
+        !ReadFileBounded(file, kMaxConfigBytes, text, error)) {
+        return false;
+    }
+    const std::pair<const char*, std::string> wanted[] = {
+        {"SoundVolume", std::to_string(settings.soundVolume)},
+        {"MusicVolume", std::to_string(settings.musicVolume)},
+        {"FullScreen", settings.fullscreen ? "1" : "0"},
+    };
+    bool written[std::size(wanted)] = {};
+    std::string out;
+    for (const std::string& line : SplitTextFileLines(text)) {
+        const size_t eq = line.find('=');
+        const std::string key =
+            eq == std::string::npos ? std::string() : LowerCaseCp1251(Trim(line.substr(0, eq)));
+        bool ours = false;
+        for (size_t i = 0; i < std::size(wanted); ++i) {
+            if (key != LowerCaseCp1251(wanted[i].first)) continue;
+            ours = true;
+            // A key given twice keeps only its first place.
+            if (!written[i]) out += std::string(wanted[i].first) + "=" + wanted[i].second + "\n";
+            written[i] = true;
+        }
+        if (!ours) out += line + "\n";
+    }
+    for (size_t i = 0; i < std::size(wanted); ++i) {
+        if (!written[i]) out += std::string(wanted[i].first) + "=" + wanted[i].second + "\n";
+    }
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    return WriteFileAtomic(file, out, error);
 }
 
 std::filesystem::path DefaultConfigFile(const std::function<const char*(const char*)>& getenv) {

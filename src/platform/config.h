@@ -13,6 +13,16 @@ namespace orvane {
 
 inline constexpr char kConfigFileName[] = "orvane.ini";
 
+// The player's choices that outlive a run: the two volume levels of the options screen and
+// full screen.
+struct PlayerSettings {
+    int soundVolume = 5;  // -1 (silence) .. 9
+    int musicVolume = 5;  // -1 (silence) .. 9
+    bool fullscreen = false;
+
+    bool operator==(const PlayerSettings&) const = default;
+};
+
 struct ConfigValues {
     bool found = false;  // the file exists, as the registry key existed
     std::optional<std::string> path;    // "Path": the game folder
@@ -22,6 +32,15 @@ struct ConfigValues {
 // Reads `key=value` lines; `[sections]`, blank lines and lines starting with # or ; are
 // skipped; keys compare without regard to case. A missing file is not an error.
 ConfigValues ReadConfigFile(const std::filesystem::path& file);
+
+// "SoundVolume", "MusicVolume" and "FullScreen" of the same file in place of those of
+// `settings`; a value out of range is reported and left out, so the default stands.
+PlayerSettings ReadPlayerSettings(const std::filesystem::path& file, PlayerSettings settings = {});
+
+// Writes the settings into the file atomically, creating it (and its folder) when needed. Every
+// other line of the file stays as it was; a setting's line is rewritten where it stands.
+bool WritePlayerSettings(const std::filesystem::path& file, const PlayerSettings& settings,
+                         std::string& error);
 
 // $XDG_CONFIG_HOME/orvane/orvane.ini, or ~/.config/orvane/orvane.ini.
 std::filesystem::path DefaultConfigFile(const std::function<const char*(const char*)>& getenv);

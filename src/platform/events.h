@@ -24,6 +24,8 @@ public:
     virtual void FormPaint() = 0;
     virtual void OnMinimize() = 0;
     virtual void OnRestore() = 0;
+    // The player switched full screen on or off by the window's own key (F11).
+    virtual void OnFullscreenChanged(bool) {}
     // Writes the state dump of the headless driver.
     virtual bool WriteStateDump(const std::string& path) = 0;
 };

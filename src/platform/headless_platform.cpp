@@ -71,6 +71,12 @@ void HeadlessPlatform::Present(const Image& frame) {
     ++presents_;
 }
 
+void HeadlessPlatform::SetCursor(const Image& picture, int hotX, int hotY) {
+    cursor_ = picture;
+    cursorHotX_ = hotX;
+    cursorHotY_ = hotY;
+}
+
 void HeadlessPlatform::ShowMessage(std::string_view cp1251Text) {
     messages_.emplace_back(cp1251Text);
     LogError(Cp1251ToUtf8(cp1251Text));
@@ -136,7 +142,9 @@ bool HeadlessPlatform::LoadEventText(const std::string& text, const std::string&
 }
 
 void HeadlessPlatform::AdvanceTo(EventHandler& handler, uint64_t time) {
-    while (std::optional<TimerId> due = timers_.NextDue(time)) {
+    while (!quitRequested_) {
+        const std::optional<TimerId> due = timers_.NextDue(time);
+        if (!due) break;
         const uint64_t dueTime = *timers_.NextDueTime();
         if (dueTime > clock_) clock_ = dueTime;
         timers_.MarkFired(*due, clock_);
@@ -183,7 +191,7 @@ void HeadlessPlatform::Dispatch(EventHandler& handler, const Event& event) {
 
 void HeadlessPlatform::Run(EventHandler& handler) {
     for (const Event& event : events_) {
-        if (event.verb == "quit") return;
+        if (event.verb == "quit" || quitRequested_) return;
         Dispatch(handler, event);
     }
 }

@@ -33,6 +33,9 @@ public:
     // Plays the event file given to LoadEvents (none: returns at once).
     void Run(EventHandler& handler) override;
     AudioDevice& audio() override { return audio_; }
+    void SetCursor(const Image& picture, int hotX, int hotY) override;
+    void SetFullscreen(bool on) override { fullscreen_ = on; }
+    bool Fullscreen() const override { return fullscreen_; }
 
     // Reads and checks the whole event file first, so that a typo fails before anything runs.
     bool LoadEvents(const std::filesystem::path& file, std::string& error);
@@ -44,6 +47,10 @@ public:
 
     const Image& lastFrame() const { return lastFrame_; }
     const std::vector<std::string>& messages() const { return messages_; }
+    // The pointer picture last set (empty: the system's own) and its hot spot.
+    const Image& cursor() const { return cursor_; }
+    int cursorHotX() const { return cursorHotX_; }
+    int cursorHotY() const { return cursorHotY_; }
     // What the engine asked of the sound device, and the mix on the virtual clock.
     HeadlessAudioDevice& recordingAudio() { return audio_; }
     // False when a `shot` or `state` could not be written.
@@ -66,6 +73,10 @@ private:
     std::string origin_;
     Image lastFrame_;
     std::vector<std::string> messages_;
+    Image cursor_;
+    int cursorHotX_ = 0;
+    int cursorHotY_ = 0;
+    bool fullscreen_ = false;
     HeadlessAudioDevice audio_{[this] { return clock_; }};
     bool succeeded_ = true;
 };

@@ -39,6 +39,17 @@ public:
     // Runs the event loop until the window is closed (or the event file ends), delivering events
     // and timers to `handler`.
     virtual void Run(EventHandler& handler) = 0;
+    // Makes Run return once the event being handled is over; the normal shutdown then runs.
+    void RequestQuit() { quitRequested_ = true; }
+    bool quitRequested() const { return quitRequested_; }
+
+    // The mouse pointer over the window: `picture` (its T byte the transparency) with the hot
+    // spot at (hotX, hotY). A backend may show it only once the window is open.
+    virtual void SetCursor(const Image& picture, int hotX, int hotY) = 0;
+    // Full screen or a window. F11 switches it too; the handler hears of that through
+    // OnFullscreenChanged, so that the choice can be remembered.
+    virtual void SetFullscreen(bool on) = 0;
+    virtual bool Fullscreen() const = 0;
 
     TimerSet& timers() { return timers_; }
     const TimerSet& timers() const { return timers_; }
@@ -52,6 +63,7 @@ public:
 protected:
     TimerSet timers_;
     uint64_t presents_ = 0;
+    bool quitRequested_ = false;
 };
 
 }  // namespace orvane

@@ -60,6 +60,15 @@ struct SdlPlatform::Sdl {
 
     bool quitRequested = false;
     bool minimized = false;
+    // Full screen as the engine or the player last chose it, applied when the window opens.
+    bool wantFullscreen = false;
+    // F11 switched it since the handler was last told.
+    bool fullscreenSwitched = false;
+    // The game's pointer, kept so that it can be made once the window (and video) is up.
+    Image cursorPicture;
+    int cursorHotX = 0;
+    int cursorHotY = 0;
+    SDL_Cursor* cursor = nullptr;
     // What the handler was last told, so that a minimise and restore during a Sleep reach it
     // as the state they left behind.
     bool handlerSawMinimized = false;
@@ -76,7 +85,9 @@ struct SdlPlatform::Sdl {
     void Keep(const Image& source);
     void Upload();
     void Redraw();
+    void ApplyFullscreen();
     void ToggleFullscreen();
+    void ApplyCursor();
     // Handles what the window does by itself; false for input meant for the engine.
     bool HandleOwnEvent(const SDL_Event& event);
     void OnWindowEvent(Uint8 what);
@@ -113,6 +124,8 @@ bool SdlPlatform::Sdl::Open() {
         return Fail("cannot scale the frame");
     }
     if (!CreateTexture()) return Fail("cannot create the frame texture");
+    if (wantFullscreen) ApplyFullscreen();
+    ApplyCursor();
     Upload();
     Redraw();
     return true;
@@ -125,6 +138,8 @@ bool SdlPlatform::Sdl::Fail(const char* what) {
 }
 
 void SdlPlatform::Sdl::Close() {
+    if (cursor) SDL_FreeCursor(cursor);
+    cursor = nullptr;
     if (texture) SDL_DestroyTexture(texture);
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
@@ -169,11 +184,38 @@ void SdlPlatform::Sdl::Redraw() {
     SDL_RenderPresent(renderer);
 }
 
-void SdlPlatform::Sdl::ToggleFullscreen() {
-    const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+void SdlPlatform::Sdl::ApplyFullscreen() {
+    if (!window) return;
+    if (SDL_SetWindowFullscreen(window, wantFullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
         LogWarning(std::string("cannot switch full screen: ") + SDL_GetError());
     }
+}
+
+void SdlPlatform::Sdl::ToggleFullscreen() {
+    wantFullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) == 0;
+    ApplyFullscreen();
+    fullscreenSwitched = true;
+}
+
+void SdlPlatform::Sdl::ApplyCursor() {
+    if (!window || cursorPicture.empty()) return;
+    // SDL wants alpha where our pixels keep transparency.
+    Image argb(cursorPicture.width, cursorPicture.height);
+    for (size_t i = 0; i < argb.pixels.size(); ++i) {
+        const uint32_t p = cursorPicture.pixels[i];
+        argb.pixels[i] = (p & 0xFFFFFFu) | static_cast<uint32_t>(255 - PixelT(p)) << 24;
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        argb.pixels.data(), argb.width, argb.height, 32, argb.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Cursor* made = surface ? SDL_CreateColorCursor(surface, cursorHotX, cursorHotY) : nullptr;
+    if (surface) SDL_FreeSurface(surface);
+    if (!made) {
+        LogWarning(std::string("cannot make the mouse pointer: ") + SDL_GetError());
+        return;
+    }
+    SDL_SetCursor(made);
+    if (cursor) SDL_FreeCursor(cursor);
+    cursor = made;
 }
 
 bool SdlPlatform::Sdl::HandleOwnEvent(const SDL_Event& event) {
@@ -263,6 +305,10 @@ void SdlPlatform::Sdl::DeliverWindowState(EventHandler& handler) {
             handler.OnRestore();
         }
     }
+    if (fullscreenSwitched) {
+        fullscreenSwitched = false;
+        handler.OnFullscreenChanged(wantFullscreen);
+    }
     if (paintPending && !quitRequested) {
         paintPending = false;
         handler.FormPaint();
@@ -279,6 +325,27 @@ uint64_t SdlPlatform::Now() const {
 
 bool SdlPlatform::OpenWindow() {
     return sdl_->Open();
+}
+
+void SdlPlatform::SetCursor(const Image& picture, int hotX, int hotY) {
+    sdl_->cursorPicture = picture;
+    sdl_->cursorHotX = hotX;
+    sdl_->cursorHotY = hotY;
+    sdl_->ApplyCursor();
+}
+
+void SdlPlatform::SetFullscreen(bool on) {
+    sdl_->wantFullscreen = on;
+    sdl_->ApplyFullscreen();
+}
+
+bool SdlPlatform::Fullscreen() const {
+    if (!sdl_->window) return sdl_->wantFullscreen;
+    return (SDL_GetWindowFlags(sdl_->window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+bool SdlPlatform::Quitting() const {
+    return sdl_->quitRequested || quitRequested_;
 }
 
 void SdlPlatform::Present(const Image& frame) {
@@ -321,15 +388,15 @@ void SdlPlatform::Run(EventHandler& handler) {
     while (true) {
         FireDueTimers(handler);
         sdl.DeliverWindowState(handler);
-        if (sdl.quitRequested) return;
+        if (Quitting()) return;
 
         SDL_Event event;
         if (!SDL_WaitEventTimeout(&event, MillisecondsToNextTimer())) continue;
         int handled = 0;
         do {
             if (!sdl.HandleOwnEvent(event)) sdl.DeliverInput(event, handler);
-        } while (!sdl.quitRequested && ++handled < kEventsPerBatch && SDL_PollEvent(&event));
-        if (sdl.quitRequested) return;
+        } while (!Quitting() && ++handled < kEventsPerBatch && SDL_PollEvent(&event));
+        if (Quitting()) return;
     }
 }
 
@@ -337,7 +404,7 @@ void SdlPlatform::FireDueTimers(EventHandler& handler) {
     // One `now` for the whole pass: a timer fires at most once per pass, however long the
     // handlers take, and the ones that came due meanwhile wait for the next pass.
     const uint64_t now = Now();
-    while (!sdl_->quitRequested) {
+    while (!Quitting()) {
         // Asked again after every handler, as handlers switch timers on and off.
         const std::optional<TimerId> due = timers_.NextDue(now);
         if (!due) return;

@@ -32,11 +32,15 @@ public:
     void Run(EventHandler& handler) override;
 
     AudioDevice& audio() override { return audio_; }
+    void SetCursor(const Image& picture, int hotX, int hotY) override;
+    void SetFullscreen(bool on) override;
+    bool Fullscreen() const override;
 
 private:
     // The SDL objects and the window state, defined where SDL may be included.
     struct Sdl;
 
+    bool Quitting() const;
     void FireDueTimers(EventHandler& handler);
     int MillisecondsToNextTimer() const;
 

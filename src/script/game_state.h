@@ -57,6 +57,8 @@ struct GameState {
     int SfxVolumeLevel = 0;  // the scripts' own levels, apart from the options screen's
     int VolumeLevel = 0;
     int MenuKind = 0;  // 2 section menu, 3 selection, 4..7 main menu variants
+    // The hovered item of the options screen and of the in-game menu; 0 none.
+    int MenuHoverItem = 0;
     bool clicksLocked = false;  // the click lock of page turns and loading (Timer5 lifts it)
 
     RandomGenerator random;

@@ -45,7 +45,7 @@ void InputDispatch::MouseDown(MouseButton button, int x, int y) {
     if (mode() == 5) return screens_.GalleryClick();
     if (ModeIn(mode(), {43, 42, 41})) return screens_.ConfirmPanelClick(x, y);
     if (mode() == 40) return screens_.GameMenuClick();
-    if (mode() == 20) return screens_.OptionsClick();
+    if (mode() == 20) return screens_.OptionsClick(x, y);
     if (button == MouseButton::Right && mode() == 1 && game_.stage.RightButtonAllowed) {
         return screens_.OpenGameMenu();
     }

@@ -17,7 +17,7 @@ public:
     virtual void GalleryClick() {}                   // 5
     virtual void ConfirmPanelClick(int, int) {}      // 41, 42, 43
     virtual void GameMenuClick() {}                  // 40
-    virtual void OptionsClick() {}                   // 20
+    virtual void OptionsClick(int, int) {}           // 20
     virtual void MenuAction() {}                     // 2, 222: the hovered item's action
     virtual void NecroClick(int, int) {}             // 4
     virtual void CardsClick(int, int) {}             // 3, 31

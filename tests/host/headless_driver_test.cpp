@@ -38,9 +38,11 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "screen_mode=1\nscript_pos=2\nscene_name=intro\npaused=0\nanimating=0\nshown_text=\n"
               "menu_kind=\nhover_action=\nmusic_track=\nmusic_attenuation=\nvoice=\neffect=\n"
               "sound_volume=5\nmusic_volume=5\npresents=2\n"
+              "hover_name=\nmenu_hover_item=0\noptions_from_game=0\ninterface_shown=0\n"
+              "scroll=0:0:0\ncursor=\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"
-              "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n");
+              "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n[menu]\n[interface]\n");
 
     FILE* file = std::fopen((work / "frame.png").c_str(), "rb");
     ASSERT_NE(file, nullptr);

@@ -83,3 +83,30 @@ TEST(GameFolders, EveryReadOnlyGameHasAPlayerFolderOfItsOwnThatStaysTheSame) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(PlayerSettings, AreRewrittenInPlaceKeepingTheRestAndReadBackWithinRange) {
+    TempDir dir;
+    const std::filesystem::path file = dir / "orvane/orvane.ini";
+    std::string error;
+    // A new file, in a folder that does not exist yet.
+    ASSERT_TRUE(WritePlayerSettings(file, {3, -1, true}, error)) << error;
+    EXPECT_EQ(ReadPlayerSettings(file), (PlayerSettings{3, -1, true}));
+
+    dir.Write("orvane/orvane.ini",
+              "[Orvane]\r\n# mine\r\nPath=/games/orvane\r\nsoundvolume = 2\r\nMusicVolume=7\r\n"
+              "SoundVolume=8\r\n");
+    ASSERT_TRUE(WritePlayerSettings(file, {9, 0, false}, error)) << error;
+    EXPECT_EQ(testing::ReadWholeFile(file),
+              "[Orvane]\n# mine\nPath=/games/orvane\nSoundVolume=9\nMusicVolume=0\nFullScreen=0\n");
+    EXPECT_EQ(ReadConfigFile(file).path, "/games/orvane");
+
+    // Values out of range keep the defaults they would replace.
+    dir.Write("orvane/orvane.ini", "SoundVolume=10\nMusicVolume=x\nFullScreen=yes\n");
+    EXPECT_EQ(ReadPlayerSettings(file, {1, 2, true}), (PlayerSettings{1, 2, true}));
+}
+
+}  // namespace
+}  // namespace orvane

@@ -73,6 +73,17 @@ public:
     void OptionsClick(int x, int y) override { shell.options.Click(x, y); }
     void OnFullscreenChanged(bool) override { shell.options.SaveSettings(); }
 
+    // The in-game menu with its panels, and the journal.
+    void OpenGameMenu() override { shell.gameMenu.Open(); }
+    void CloseGameMenu() override { shell.gameMenu.Close(); }
+    void GameMenuHover(int x, int y) override { shell.gameMenu.Hover(x, y); }
+    void GameMenuClick() override { shell.gameMenu.Click(); }
+    void ConfirmPanelHover(int x, int y) override { shell.gameMenu.PanelHover(x, y); }
+    void ConfirmPanelClick(int x, int y) override { shell.gameMenu.PanelClick(x, y); }
+    void OpenJournal() override { shell.journal.Open(); }
+    void JournalHover(int x, int y) override { shell.journal.Hover(x, y); }
+    void JournalClick() override { shell.journal.Click(); }
+
     // Where the player's settings are kept between runs; none: they are not kept. Set before
     // Start().
     std::optional<std::filesystem::path> settingsFile;

@@ -30,6 +30,7 @@ std::string Engine::StateDumpText() const {
     dump.Set("scroll", stage.ScrollKind + ":" + std::to_string(stage.ScrollStepX) + ":" +
                            std::to_string(stage.ScrollStepY));
     dump.Set("cursor", shell.interfaceCommands.CursorFile);
+    dump.Set("journal_hover_button", shell.journal.JournalHoverButton);
     for (const StageItem& item : stage.StageItems) dump.Section("stage").push_back(item.Format());
     for (const StageMove& move : stage.MoveList) dump.Section("moves").push_back(move.Format());
     for (const StageFade& fade : stage.FadeEffects) dump.Section("fades").push_back(fade.Format());

@@ -10,7 +10,8 @@ constexpr const char* kKeys[] = {
     "shown_text",  "menu_kind",  "hover_action", "music_track", "music_attenuation",
     "voice",       "effect",     "sound_volume", "music_volume", "presents",
     "hover_name",  "menu_hover_item", "options_from_game", "interface_shown", "scroll",
-    "cursor",
+    "cursor",      "carousel",   "selected_save", "load_hover_button", "gallery_middle_open",
+    "journal_hover_button",
 };
 constexpr const char* kSections[] = {"stage", "moves", "fades", "cycles", "triggers",
                                      "names", "saves", "menu",  "interface"};

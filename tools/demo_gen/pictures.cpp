@@ -47,6 +47,17 @@ const std::vector<DemoPicture>& DemoPictures() {
         {"strip1.jpg", Jpeg, DrawOpeningStrip1},
         {"strip2.jpg", Jpeg, DrawOpeningStrip2},
         {"strip3.jpg", Jpeg, DrawOpeningStrip3},
+        {"right_button.jpg", Jpeg, DrawGameMenu},
+        {"right_buttons.bmp", Bmp24, DrawGameMenuPanels},
+        {"saved.bmp", Bmp32, DrawSavedNotice},
+        {"bortzhur.bmp", Bmp32, DrawJournalBlank},
+        {"bortzhur_save.bmp", Bmp32, DrawJournalPage},
+        {"bortzhur_save_y.bmp", Bmp32, DrawJournalPageSaveLit},
+        {"bortzhur_save_n.bmp", Bmp32, DrawJournalPageCloseLit},
+        {"bortzhur_sure.bmp", Bmp32, DrawJournalQuestion},
+        {"bortzhur_sure_y.bmp", Bmp32, DrawJournalQuestionYesLit},
+        {"bortzhur_sure_n.bmp", Bmp32, DrawJournalQuestionNoLit},
+        {"bortzhur_game_saved.bmp", Bmp32, DrawJournalSaved},
     };
     return pictures;
 }

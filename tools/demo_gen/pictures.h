@@ -51,4 +51,22 @@ Image DrawOpeningStrip1();
 Image DrawOpeningStrip2();
 Image DrawOpeningStrip3();
 
+// The in-game menu: the menu screen (1024 x 768), the strip its yes/no panels are cut from
+// (402 x 302) and the notice after a save (300 x 100).
+Image DrawGameMenu();
+Image DrawGameMenuPanels();
+Image DrawSavedNotice();
+
+// The journal's pages, 1024 x 570: the empty book, the page with its save and close buttons
+// (plain, save lit, close lit), the question whether to save (plain, yes lit, no lit) and the
+// notice that the game was saved.
+Image DrawJournalBlank();
+Image DrawJournalPage();
+Image DrawJournalPageSaveLit();
+Image DrawJournalPageCloseLit();
+Image DrawJournalQuestion();
+Image DrawJournalQuestionYesLit();
+Image DrawJournalQuestionNoLit();
+Image DrawJournalSaved();
+
 }  // namespace orvane::demo

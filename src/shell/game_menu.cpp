@@ -68,6 +68,9 @@ void GameMenuScreen::Open() {
     // The right button cannot open the menu while a fade or a move runs (clicks are dropped
     // then), and neither can Esc: the animation's end would run the script on under the menu.
     if (game.Animating) return;
+    // Esc on a yes/no panel goes back to the menu, as "no" does: taken again now, the copy of
+    // the game screen and the thumbnail would show the menu itself.
+    if (ConfirmPanelOf(game.ScreenMode)) return BackToMenu();
     Surface* back = game.slots.Get(kSlotBackBuffer);
     if (!back) return;
     game.thumbnailBmp = CaptureThumbnailBmp(game.slots);

@@ -218,8 +218,11 @@ TEST_F(GameMenuScenario, MenuItemsPanelsAndTheirButtons) {
     EXPECT_TRUE(platform.quitRequested());
     EXPECT_TRUE(e.thumbnailBmp.empty());
 
-    // ...and the saved games the third time: the dialogue and the stage are dropped.
+    // Esc on a panel goes back to the menu, which keeps the game screen it took; the third
+    // button's other outcome is the saved games, the dialogue and the stage dropped.
     e.FormKeyDown(vk::Escape);
+    EXPECT_EQ(e.ScreenMode, 40);
+    EXPECT_EQ(e.slots.Get(13)->at(512, 100), kSceneA);
     Click(100, 550);
     e.random.Seed(2);
     e.FormMouseDown(MouseButton::Left, 450, 550);

@@ -75,8 +75,10 @@ Options:
   --version        print the version
   -h, --help       print this help
 
-orvane.ini holds lines "Path=DIR" and "CD_Path=DIR". Saved games, screenshots and the player's
-"triggers.scn" are kept in the game folder when it is writable, else in
+orvane.ini holds lines "Path=DIR" and "CD_Path=DIR", and the player's volumes and full screen
+("SoundVolume", "MusicVolume", "FullScreen"), which the game writes back when they change; with
+--headless only a file named by --config is read for them or written. Saved games, screenshots
+and the player's "triggers.scn" are kept in the game folder when it is writable, else in
 $XDG_DATA_HOME/orvane/NAME-HASH (the game folder's name and a hash of its path).
 F11 switches full screen on and off.
 )";

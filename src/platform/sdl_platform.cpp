@@ -340,8 +340,8 @@ void SdlPlatform::SetFullscreen(bool on) {
 }
 
 bool SdlPlatform::Fullscreen() const {
-    if (!sdl_->window) return sdl_->wantFullscreen;
-    return (SDL_GetWindowFlags(sdl_->window) & SDL_WINDOW_FULLSCREEN) != 0;
+    // The choice, rather than the window's state: a window manager may carry it out later.
+    return sdl_->wantFullscreen;
 }
 
 bool SdlPlatform::Quitting() const {

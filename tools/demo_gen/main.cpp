@@ -6,6 +6,7 @@
 #include "base/files.h"
 #include "picture_encoding.h"
 #include "pictures.h"
+#include "pointer.h"
 
 namespace {
 
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
     using namespace orvane;
     if (argc != 2 || std::string(argv[1]) == "--help") {
         std::fprintf(argc == 2 ? stdout : stderr,
-                     "Usage: orvane-demo-gen DIR\nDraws the demo game's pictures into DIR.\n");
+                     "Usage: orvane-demo-gen DIR\n"
+                     "Draws the demo game's pictures and its mouse pointer into DIR.\n");
         return argc == 2 ? 0 : 2;
     }
     const std::filesystem::path folder = argv[1];
@@ -36,5 +38,9 @@ int main(int argc, char** argv) {
         std::string error;
         if (!WriteFileAtomic(folder / picture.file, bytes, error)) return Fail(error);
     }
+    // The pointer is no picture of the archive: the engine reads it from the game folder.
+    std::string error;
+    const std::string pointer = demo::EncodeCursor(demo::DrawPointer(), 1, 1);
+    if (!WriteFileAtomic(folder / demo::kPointerFile, pointer, error)) return Fail(error);
     return 0;
 }

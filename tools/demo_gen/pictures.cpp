@@ -58,6 +58,19 @@ const std::vector<DemoPicture>& DemoPictures() {
         {"bortzhur_sure_y.bmp", Bmp32, DrawJournalQuestionYesLit},
         {"bortzhur_sure_n.bmp", Bmp32, DrawJournalQuestionNoLit},
         {"bortzhur_game_saved.bmp", Bmp32, DrawJournalSaved},
+        {"main_menu.jpg", Jpeg, DrawMainMenuPicture},
+        {"main_menu2.jpg", Jpeg, DrawMainMenuToldPicture},
+        {"options.jpg", Jpeg, DrawOptionsPicture},
+        {"chapters.jpg", Jpeg, DrawChapterMenuPlain},
+        {"chapters_start.jpg", Jpeg, DrawChapterMenuStartLit},
+        {"chapters_forest.jpg", Jpeg, DrawChapterMenuForestLit},
+        {"chapters_house.jpg", Jpeg, DrawChapterMenuHouseLit},
+        {"chapters_sea.jpg", Jpeg, DrawChapterMenuSeaLit},
+        {"chapters_back.jpg", Jpeg, DrawChapterMenuBackLit},
+        {"chapters_screen.jpg", Jpeg, DrawChapterMenuScreenLit},
+        {"coast_panorama.jpg", Jpeg, DrawPanoramaBackground},
+        {"if_strip.bmp", Bmp24, DrawLookoutStrip},
+        {"if_compass.bmp", Bmp24, DrawLookoutCompass},
     };
     return pictures;
 }

@@ -69,4 +69,26 @@ Image DrawJournalQuestionYesLit();
 Image DrawJournalQuestionNoLit();
 Image DrawJournalSaved();
 
+// The main menu, 1024 x 768: over the dusk while the story is under way, over the sea once it is
+// told.
+Image DrawMainMenuPicture();
+Image DrawMainMenuToldPicture();
+// The options screen with its two volume bars, 1024 x 768.
+Image DrawOptionsPicture();
+// The chapter menu, 1024 x 768: plain, and with each of its items lit in turn (the four chapter
+// cards, back to the main menu, full screen).
+Image DrawChapterMenuPlain();
+Image DrawChapterMenuStartLit();
+Image DrawChapterMenuForestLit();
+Image DrawChapterMenuHouseLit();
+Image DrawChapterMenuSeaLit();
+Image DrawChapterMenuBackLit();
+Image DrawChapterMenuScreenLit();
+
+// The lookout: the coast twice the screen's width (2048 x 768), the strip along the bottom
+// (1024 x 60) and the compass (64 x 64) of its interface.
+Image DrawPanoramaBackground();
+Image DrawLookoutStrip();
+Image DrawLookoutCompass();
+
 }  // namespace orvane::demo

@@ -105,9 +105,13 @@ bool WritePlayerSettings(const std::filesystem::path& file, const PlayerSettings
                          std::string& error) {
     std::string text;
     std::error_code ec;
-    if (std::filesystem::exists(file, ec) &&
-        !ReadFileBounded(file, kMaxConfigBytes, text, error)) {
-        return false;
+    if (std::filesystem::exists(file, ec)) {
+        // "--config /dev/null" reads as an empty file, but must never be replaced by one.
+        if (!std::filesystem::is_regular_file(file, ec)) {
+            error = file.string() + " is not a regular file";
+            return false;
+        }
+        if (!ReadFileBounded(file, kMaxConfigBytes, text, error)) return false;
     }
     const std::pair<const char*, std::string> wanted[] = {
         {"SoundVolume", std::to_string(settings.soundVolume)},

@@ -106,6 +106,10 @@ TEST(PlayerSettings, AreRewrittenInPlaceKeepingTheRestAndReadBackWithinRange) {
     // Values out of range keep the defaults they would replace.
     dir.Write("orvane/orvane.ini", "SoundVolume=10\nMusicVolume=x\nFullScreen=yes\n");
     EXPECT_EQ(ReadPlayerSettings(file, {1, 2, true}), (PlayerSettings{1, 2, true}));
+
+    // A configuration that is no file of its own is read, never replaced.
+    EXPECT_FALSE(WritePlayerSettings("/dev/null", {}, error));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "archive/picture_loader.h"
 #include "audio/sound_player.h"
 #include "audio/volume_levels.h"
+#include "minigames/code_puzzle.h"
 #include "platform/config.h"
 #include "platform/events.h"
 #include "platform/platform.h"
@@ -84,11 +85,22 @@ public:
     void JournalHover(int x, int y) override { shell.journal.Hover(x, y); }
     void JournalClick() override { shell.journal.Click(); }
 
+    // The mini-games of "game=".
+    bool StartMiniGame(std::string_view line) override;
+    CodePuzzle codePuzzle{shell};
+    void CodePuzzleHover(int x, int y) override { codePuzzle.Hover(x, y); }
+    void CodePuzzleClick(int, int) override { codePuzzle.Click(); }
+
     // Where the player's settings are kept between runs; none: they are not kept. Set before
     // Start().
     std::optional<std::filesystem::path> settingsFile;
 
 private:
+    // The phone game and the card table arrive with their own work; until then "game=necro" and
+    // "game=cards" only stop the script.
+    void StartNecro() {}
+    void StartCards() {}
+
     void LoadScriptLists();
     void ReloadPlaylist();
 

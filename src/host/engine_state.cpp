@@ -31,6 +31,12 @@ std::string Engine::StateDumpText() const {
                            std::to_string(stage.ScrollStepY));
     dump.Set("cursor", shell.interfaceCommands.CursorFile);
     dump.Set("journal_hover_button", shell.journal.JournalHoverButton);
+    dump.Set("code_solved", codePuzzle.CodeSolved);
+    dump.Set("code_entry", codePuzzle.CodeEntry);
+    dump.Set("code_answer", codePuzzle.CodeAnswer);
+    dump.Set("code_key", codePuzzle.CodeKey);
+    const auto& shown = codePuzzle.CodeShown;
+    dump.Set("code_shown", shown[0] + "|" + shown[1] + "|" + shown[2]);
     for (const StageItem& item : stage.StageItems) dump.Section("stage").push_back(item.Format());
     for (const StageMove& move : stage.MoveList) dump.Section("moves").push_back(move.Format());
     for (const StageFade& fade : stage.FadeEffects) dump.Section("fades").push_back(fade.Format());

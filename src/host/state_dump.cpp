@@ -11,7 +11,7 @@ constexpr const char* kKeys[] = {
     "voice",       "effect",     "sound_volume", "music_volume", "presents",
     "hover_name",  "menu_hover_item", "options_from_game", "interface_shown", "scroll",
     "cursor",      "carousel",   "selected_save", "load_hover_button", "gallery_middle_open",
-    "journal_hover_button",
+    "journal_hover_button", "code_solved", "code_entry", "code_answer", "code_key", "code_shown",
 };
 constexpr const char* kSections[] = {"stage", "moves", "fades", "cycles", "triggers",
                                      "names", "saves", "menu",  "interface"};

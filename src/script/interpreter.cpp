@@ -222,8 +222,7 @@ Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int ind
     }
     if (line == "end") return Flow::Stop;
     if (StartsWith(line, "game=")) {
-        hooks_.StartMiniGame(line);
-        return Flow::Stop;
+        return hooks_.StartMiniGame(line) ? Flow::Stop : Flow::Continue;
     }
     return Flow::Continue;
 }

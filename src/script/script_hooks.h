@@ -19,7 +19,9 @@ public:
     virtual void ShowSelection(std::string_view) {}           // "set selection text"
     virtual void SetInterface(std::string_view) {}            // "set interface"
     virtual void ShowSectionMenu(std::string_view) {}         // "set section menu="
-    virtual void StartMiniGame(std::string_view) {}           // "game="
+    // "game=": the whole line. True when the script waits (a game started, or the name is not
+    // one of the games); false when the game has nothing to play and the script goes on at once.
+    virtual bool StartMiniGame(std::string_view) { return true; }
 };
 
 }  // namespace orvane

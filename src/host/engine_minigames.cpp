@@ -1,0 +1,13 @@
+#include "host/engine.h"
+
+namespace orvane {
+
+bool Engine::StartMiniGame(std::string_view line) {
+    const std::string_view game = line.substr(std::string_view("game=").size());
+    if (game == "code") return codePuzzle.Start();
+    if (game == "necro") StartNecro();
+    if (game == "cards") StartCards();
+    return true;
+}
+
+}  // namespace orvane

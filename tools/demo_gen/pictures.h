@@ -69,6 +69,12 @@ Image DrawJournalQuestionYesLit();
 Image DrawJournalQuestionNoLit();
 Image DrawJournalSaved();
 
+// The code puzzle: the keypad (1024 x 570), plain and with every key pressed, and the digits of
+// its display (406 x 40).
+Image DrawCodePanel();
+Image DrawCodePanelPressed();
+Image DrawCodeDigits();
+
 // The main menu, 1024 x 768: over the dusk while the story is under way, over the sea once it is
 // told.
 Image DrawMainMenuPicture();

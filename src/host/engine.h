@@ -85,6 +85,12 @@ public:
     void JournalHover(int x, int y) override { shell.journal.Hover(x, y); }
     void JournalClick() override { shell.journal.Click(); }
 
+    // The load screen.
+    void LoadCarouselHover(int x, int y) override { shell.load.CarouselHover(x, y); }
+    void LoadCarouselClick() override { shell.load.CarouselClick(); }
+    bool LoadActionBarHover(int x, int y) override { return shell.load.ActionBarHover(x, y); }
+    void LoadActionBarClick(int x, int y) override { shell.load.ActionBarClick(x, y); }
+
     // The mini-games of "game=".
     bool StartMiniGame(std::string_view line) override;
     CodePuzzle codePuzzle{shell};

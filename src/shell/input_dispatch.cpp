@@ -39,7 +39,7 @@ void InputDispatch::MouseDown(MouseButton button, int x, int y) {
     // The mode is read afresh at every test: a screen that changes it is seen as the new mode.
     const auto mode = [&] { return game_.ScreenMode; };
     if (mode() == 8) return screens_.CodePuzzleClick(x, y);
-    if (mode() == 22) return screens_.LoadActionBarClick();
+    if (mode() == 22) return screens_.LoadActionBarClick(x, y);
     if (mode() == 21) return screens_.LoadCarouselClick();
     if (mode() == 51) return screens_.GalleryFullViewClick();
     if (mode() == 5) return screens_.GalleryClick();

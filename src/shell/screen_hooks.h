@@ -11,7 +11,7 @@ public:
 
     // Mouse-down of the screens that own a mode.
     virtual void CodePuzzleClick(int, int) {}        // 8
-    virtual void LoadActionBarClick() {}             // 22
+    virtual void LoadActionBarClick(int, int) {}     // 22
     virtual void LoadCarouselClick() {}              // 21
     virtual void GalleryFullViewClick() {}           // 51
     virtual void GalleryClick() {}                   // 5

@@ -15,6 +15,7 @@
 #include "shell/input_dispatch.h"
 #include "shell/interface_commands.h"
 #include "shell/journal_screen.h"
+#include "shell/load_screen.h"
 #include "shell/menu_screen.h"
 #include "shell/options_screen.h"
 #include "shell/save_folder.h"
@@ -54,6 +55,8 @@ public:
     GameMenuScreen gameMenu{*this};
     // "set journal" (modes 7 and 71); its hover field is JournalHoverButton.
     JournalScreen journal{*this};
+    // The saved games to load (modes 21 and 22); its hover field is LoadHoverButton.
+    LoadScreen load{*this};
 
     // The player's saved games, newest first, and the folder they are kept in (none when it
     // could not be made).
@@ -64,11 +67,12 @@ public:
     // written; nothing when the game could not be saved (the reason is on stderr).
     std::optional<SaveFile> SaveGameNow(SceneSearch search);
 
+    // "load" of the main menu and the in-game menu's load panel: the load screen, when there are
+    // saved games.
+    void OpenLoadScreenFromMenu() { load.Open(); }
     // Main-menu actions whose screens arrive with later work; until then they do nothing.
     void StartCardsFromMenu() {}  // "cards": a card game from the menu
     void OpenGallery() {}         // "gallery"
-    // "load": the load screen, when there are saved games.
-    void OpenLoadScreenFromMenu() {}
 };
 
 }  // namespace orvane

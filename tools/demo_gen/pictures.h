@@ -57,6 +57,13 @@ Image DrawGameMenu();
 Image DrawGameMenuPanels();
 Image DrawSavedNotice();
 
+// The load screen (1024 x 768), the frame of the save in its centre (402 x 303), and the buttons
+// picture of the in-game menu's panels with the load screen's buttons and action bar added below
+// them (402 x 302).
+Image DrawLoadScreen();
+Image DrawLoadFrame();
+Image DrawGameMenuAndLoadButtons();
+
 // The journal's pages, 1024 x 570: the empty book, the page with its save and close buttons
 // (plain, save lit, close lit), the question whether to save (plain, yes lit, no lit) and the
 // notice that the game was saved.

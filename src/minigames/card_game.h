@@ -4,15 +4,19 @@
 // empty. The class never draws: it tells a CardTableView what to show and when.
 //
 // How the table screen uses it:
-// - Deal with DealCards(clock seconds) when the screen opens and on play again. Every computer
-//   move runs to completion inside the call that set it off (a deal, a dropped card, the command
-//   button), pausing only through CardTableView::Wait, so after each call the game waits for the
-//   human again, or has ended (GameOver, after the view's ShowPlayAgain).
+// - Construct it with the screen as the view and GameState's `random` and `Triggers`.
+// - Deal with DealCards(the wall clock's seconds since 1970, as GameState::SeedRandom takes
+//   them) when the screen opens and on play again. Every computer move runs to completion inside
+//   the call that set it off (a deal, a dropped card, the command button), pausing only through
+//   CardTableView::Wait, so after each call the game waits for the human again, or has ended
+//   (GameOver, after the view's ShowPlayAgain).
 // - A hand card dropped on the table: PlayHumanCard(index in Hand(1)). The command button:
 //   PressCommandButton(). Both do nothing once the game is over.
 // - Draw from the public fields: Hands (compacted, in the order SortHands keeps), Talon places,
 //   TableAttack/TableDefence (defence place k beats attack place k), TrumpSuit, Defender,
-//   ActingPlayer; and the counts below.
+//   ActingPlayer; and the counts below. The command button acts while ActingPlayer is 1 and an
+//   attack card lies on the table; AnyUndefended tells which of its states to draw.
+// - The state dump's card keys: CardDumpValues (card_dump.h).
 #pragma once
 
 #include <cstdint>

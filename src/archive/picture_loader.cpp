@@ -91,16 +91,18 @@ const Image& PictureLoader::Decode(std::string_view name) {
     if (name.size() > kMaxNameLength) {
         LogError("picture name too long: " + Cp1251ToUtf8(name.substr(0, 40)) + "...");
         LastPictureWidth = LastPictureHeight = 0;
+        LastPictureFound = false;
         return lastBmp_;
     }
     if (IsJpegName(name)) {
-        LoadJpeg(name);
+        LastPictureFound = LoadJpeg(name);
         // The decoder keeps its last picture, so a missing JPEG shows the previous one again.
         LastPictureWidth = lastJpeg_.width;
         LastPictureHeight = lastJpeg_.height;
         return lastJpeg_;
     }
-    if (!LoadBmp(name, lastBmp_)) lastBmp_ = Image();
+    LastPictureFound = LoadBmp(name, lastBmp_);
+    if (!LastPictureFound) lastBmp_ = Image();
     LastPictureWidth = lastBmp_.width;
     LastPictureHeight = lastBmp_.height;
     return lastBmp_;

@@ -34,6 +34,9 @@ public:
 
     int LastPictureWidth = 0;
     int LastPictureHeight = 0;
+    // Whether the last picture asked for was found and decoded: a missing JPEG still hands out
+    // the previous one, which a caller that wants to know must not take for the new picture.
+    bool LastPictureFound = false;
 
 private:
     bool LoadJpeg(std::string_view name);

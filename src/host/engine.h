@@ -91,6 +91,11 @@ public:
     bool LoadActionBarHover(int x, int y) override { return shell.load.ActionBarHover(x, y); }
     void LoadActionBarClick(int x, int y) override { shell.load.ActionBarClick(x, y); }
 
+    // The gallery.
+    void GalleryHover(int x, int y) override { shell.gallery.Hover(x, y); }
+    void GalleryClick() override { shell.gallery.Click(); }
+    void GalleryFullViewClick() override { shell.gallery.FullViewClick(); }
+
     // The mini-games of "game=".
     bool StartMiniGame(std::string_view line) override;
     CodePuzzle codePuzzle{shell};

@@ -30,11 +30,15 @@ std::string Engine::StateDumpText() const {
     dump.Set("scroll", stage.ScrollKind + ":" + std::to_string(stage.ScrollStepX) + ":" +
                            std::to_string(stage.ScrollStepY));
     dump.Set("cursor", shell.interfaceCommands.CursorFile);
-    const CarouselPositions& carousel = shell.load.carousel;
+    // The gallery and the load screen share the carousel's fields.
+    const bool galleryShown = ScreenMode == 5 || ScreenMode == 51;
+    const CarouselPositions& carousel = galleryShown ? shell.gallery.carousel : shell.load.carousel;
     dump.Set("carousel", std::to_string(carousel.left) + " " + std::to_string(carousel.centre) +
                              " " + std::to_string(carousel.right));
     dump.Set("selected_save", shell.load.SelectedSave.name);
-    dump.Set("load_hover_button", shell.load.LoadHoverButton);
+    dump.Set("load_hover_button",
+             galleryShown ? shell.gallery.LoadHoverButton : shell.load.LoadHoverButton);
+    dump.Set("gallery_middle_open", shell.gallery.GalleryMiddleOpen);
     dump.Set("journal_hover_button", shell.journal.JournalHoverButton);
     dump.Set("code_solved", codePuzzle.CodeSolved);
     dump.Set("code_entry", codePuzzle.CodeEntry);

@@ -14,19 +14,6 @@ constexpr int kFrameInset = 2;
 // The rows that the carousel covers, the stretched side frames included.
 constexpr Rect kBand{0, 339, 1024, 643};
 
-// Draws `source` at (x, y), as much of it as falls on `target`: the copy and the blit refuse
-// rectangles that reach outside, and a sliding picture is partly off the screen.
-void DrawCut(Surface& target, const Surface& source, int x, int y, bool blend) {
-    const Rect from{std::max(0, -x), std::max(0, -y), std::min(source.width, target.width - x),
-                    std::min(source.height, target.height - y)};
-    if (from.width() <= 0 || from.height() <= 0) return;
-    if (blend) {
-        BlendBlit(target, source, x + from.left, y + from.top, &from, 255);
-    } else {
-        CopyRect(target, x + from.left, y + from.top, source, &from);
-    }
-}
-
 }  // namespace
 
 CarouselPositions CarouselPositions::Start(int count) {
@@ -39,6 +26,19 @@ CarouselPositions CarouselPositions::Turned(int count, bool forward) const {
     const int by = forward ? 1 : -1;
     auto turn = [&](int position) { return SaveIndexOf(position + by, count) + 1; };
     return {turn(left), turn(centre), turn(right)};
+}
+
+void DrawCut(Surface& target, const Surface& source, int x, int y, bool blend) {
+    // The copy and the blit refuse rectangles that reach outside, and a sliding picture is
+    // partly off the screen.
+    const Rect from{std::max(0, -x), std::max(0, -y), std::min(source.width, target.width - x),
+                    std::min(source.height, target.height - y)};
+    if (from.width() <= 0 || from.height() <= 0) return;
+    if (blend) {
+        BlendBlit(target, source, x + from.left, y + from.top, &from, 255);
+    } else {
+        CopyRect(target, x + from.left, y + from.top, source, &from);
+    }
 }
 
 int SaveIndexOf(int position, int count) {

@@ -27,6 +27,10 @@ struct CarouselPositions {
 // The index into a list of `count` saves (count > 0) of `position`, wrapped into the list.
 int SaveIndexOf(int position, int count);
 
+// Draws `source` at (x, y), as much of it as falls on `target`; blended by its transparency when
+// `blend` is set.
+void DrawCut(Surface& target, const Surface& source, int x, int y, bool blend);
+
 // The slide of a page turn: 64 steps of 8 pixels, so the neighbour travels the 512 pixels from
 // its place to the centre.
 inline constexpr int kSlideSteps = 64;

@@ -11,6 +11,7 @@
 #include "audio/sound_player.h"
 #include "script/game_state.h"
 #include "script/interpreter.h"
+#include "shell/gallery_screen.h"
 #include "shell/game_menu.h"
 #include "shell/input_dispatch.h"
 #include "shell/interface_commands.h"
@@ -57,6 +58,8 @@ public:
     JournalScreen journal{*this};
     // The saved games to load (modes 21 and 22); its hover field is LoadHoverButton.
     LoadScreen load{*this};
+    // The unlockable pictures (modes 5 and 51); its hover field is LoadHoverButton as well.
+    GalleryScreen gallery{*this};
 
     // The player's saved games, newest first, and the folder they are kept in (none when it
     // could not be made).
@@ -70,9 +73,10 @@ public:
     // "load" of the main menu and the in-game menu's load panel: the load screen, when there are
     // saved games.
     void OpenLoadScreenFromMenu() { load.Open(); }
+    // "gallery" of the main menu.
+    void OpenGallery() { gallery.Open(); }
     // Main-menu actions whose screens arrive with later work; until then they do nothing.
     void StartCardsFromMenu() {}  // "cards": a card game from the menu
-    void OpenGallery() {}         // "gallery"
 };
 
 }  // namespace orvane

@@ -87,18 +87,24 @@ constexpr struct {
 
 // The puzzle's words, each ending in the blank that the line drawer leaves off.
 struct Words {
-    std::string enterLost, ofSequence, ofSecond, ofThird, firstRestored, secondRestored,
-        restored, wrong, tryAgain;
+    std::string enterLost, ofSequence, ofSecond, ofThird, firstRestored, secondRestored, restored,
+        wrong, tryAgain;
 };
 
-std::string Cp1251(std::string_view utf8) { return Utf8ToCp1251(utf8).value_or(std::string()); }
+std::string Cp1251(std::string_view utf8) {
+    return Utf8ToCp1251(utf8).value_or(std::string());
+}
 
 const Words& PuzzleWords() {
     static const Words words{
-        Cp1251("Введите потерянное число "),   Cp1251("последовательности: "),
-        Cp1251("второй последовательности: "), Cp1251("третьей последовательности: "),
-        Cp1251("Первая последовательность "),  Cp1251("Вторая последовательность "),
-        Cp1251("восстановлена "),              Cp1251("Число введено неверно! "),
+        Cp1251("Введите потерянное число "),
+        Cp1251("последовательности: "),
+        Cp1251("второй последовательности: "),
+        Cp1251("третьей последовательности: "),
+        Cp1251("Первая последовательность "),
+        Cp1251("Вторая последовательность "),
+        Cp1251("восстановлена "),
+        Cp1251("Число введено неверно! "),
         Cp1251("Попробуйте еще раз "),
     };
     return words;

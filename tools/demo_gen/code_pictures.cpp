@@ -31,6 +31,8 @@ constexpr Rgb kGlow = Hex(0x7CF0A0);
 
 constexpr float kColumns[] = {385, 475, 565};
 constexpr float kRows[] = {251, 311, 371, 431};
+// Delete, zero and check.
+constexpr int kBottomRow[] = {11, 10, 12};
 constexpr float kKeyWidth = 72;
 constexpr float kKeyHeight = 48;
 
@@ -72,7 +74,7 @@ Image DrawKeypad(bool pressed) {
     s.Fill(display, kDisplay);
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 3; ++column) {
-            const int key = row < 3 ? row * 3 + column + 1 : (column == 0 ? 11 : column == 1 ? 10 : 12);
+            const int key = row < 3 ? row * 3 + column + 1 : kBottomRow[column];
             const float x0 = kColumns[column], y0 = kRows[row];
             // A pressed key sits lower in its well, red, its shadow gone.
             const float sink = pressed ? 2 : 0;
@@ -99,7 +101,7 @@ Image DrawCodeDigits() {
     // Each digit in the columns the engine cuts it from, with its width.
     constexpr struct {
         float x0, x1;
-    } kPlaces[] = {{45, 77}, {84, 100}, {109, 137}, {146, 172}, {180, 208},
+    } kPlaces[] = {{45, 77},   {84, 100},  {109, 137}, {146, 172}, {180, 208},
                    {217, 245}, {255, 287}, {297, 325}, {333, 361}, {371, 397}};
     Sprite s(406, 40);
     for (int d = 0; d < 10; ++d) {

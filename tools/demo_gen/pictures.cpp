@@ -52,6 +52,8 @@ const std::vector<DemoPicture>& DemoPictures() {
         {"saved.bmp", Bmp32, DrawSavedNotice},
         {"load.jpg", Jpeg, DrawLoadScreen},
         {"load_ramka.bmp", Bmp32, DrawLoadFrame},
+        {"gallery.jpg", Jpeg, DrawGalleryScreen},
+        {"not_opened.bmp", Bmp24, DrawGalleryClosed},
         {"bortzhur.bmp", Bmp32, DrawJournalBlank},
         {"bortzhur_save.bmp", Bmp32, DrawJournalPage},
         {"bortzhur_save_y.bmp", Bmp32, DrawJournalPageSaveLit},

@@ -64,6 +64,11 @@ Image DrawLoadScreen();
 Image DrawLoadFrame();
 Image DrawGameMenuAndLoadButtons();
 
+// The gallery (1024 x 768) with the load screen's buttons, and the picture of a locked entry that
+// frames every entry too (402 x 302).
+Image DrawGalleryScreen();
+Image DrawGalleryClosed();
+
 // The journal's pages, 1024 x 570: the empty book, the page with its save and close buttons
 // (plain, save lit, close lit), the question whether to save (plain, yes lit, no lit) and the
 // notice that the game was saved.

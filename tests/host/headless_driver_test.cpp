@@ -40,7 +40,7 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "sound_volume=5\nmusic_volume=5\npresents=2\n"
               "hover_name=\nmenu_hover_item=0\noptions_from_game=0\ninterface_shown=0\n"
               "scroll=0:0:0\ncursor=\ncarousel=0 0 0\nselected_save=\nload_hover_button=0\n"
-              "gallery_middle_open=\njournal_hover_button=0\n"
+              "gallery_middle_open=0\njournal_hover_button=0\n"
               "code_solved=0\ncode_entry=\ncode_answer=\ncode_key=0\ncode_shown=||\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"

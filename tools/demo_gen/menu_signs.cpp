@@ -3,22 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "unit_frame.h"
+
 namespace orvane::demo {
 namespace {
 
-// Shapes laid out on a square of side 1 around the centre.
-struct Frame {
-    Point c;
-    float s;
-    Point at(float u, float v) const { return {c.x + u * s, c.y + v * s}; }
-    Shape Rect(float u0, float v0, float u1, float v1, float radius = 0) const {
-        return RoundRect(c.x + u0 * s, c.y + v0 * s, c.x + u1 * s, c.y + v1 * s, radius * s);
-    }
-    Shape Line(float u0, float v0, float u1, float v1, float width) const {
-        return Capsule(at(u0, v0), at(u1, v1), width * s / 2);
-    }
-    Shape Disc(float u, float v, float r) const { return Ellipse(at(u, v), r * s, r * s); }
-};
+using Frame = UnitFrame;
 
 Shape Picture(const Frame& f) {
     Shape frame =

@@ -5,6 +5,8 @@
 #include <bit>
 #include <utility>
 
+#include "base/little_endian.h"
+
 namespace orvane {
 
 namespace {
@@ -21,13 +23,6 @@ constexpr uint32_t kRle4 = 2;
 constexpr uint32_t kBitfields = 3;
 constexpr uint32_t kAlphaBitfields = 6;
 
-uint16_t U16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t U32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // One colour channel of a bit-mask pixel, widened to 8 bits.
 struct Channel {
@@ -131,7 +126,7 @@ bool ParseLayout(std::string_view bytes, BmpLayout& layout, std::string& error) 
         error = "not a BMP file (no BM signature)";
         return false;
     }
-    const uint32_t headerSize = U32(data + 14);
+    const uint32_t headerSize = ReadU32Le(data + 14);
     if (!KnownHeaderSize(headerSize)) {
         error = "unsupported BMP header size " + std::to_string(headerSize);
         return false;
@@ -147,18 +142,18 @@ bool ParseLayout(std::string_view bytes, BmpLayout& layout, std::string& error) 
     uint16_t planes = 0;
     uint32_t colorsUsed = 0;
     if (core) {
-        width = U16(info + 4);
-        height = U16(info + 6);
-        planes = U16(info + 8);
-        layout.bitCount = U16(info + 10);
+        width = ReadU16Le(info + 4);
+        height = ReadU16Le(info + 6);
+        planes = ReadU16Le(info + 8);
+        layout.bitCount = ReadU16Le(info + 10);
         layout.paletteEntry = 3;
     } else {
-        width = static_cast<int32_t>(U32(info + 4));
-        height = static_cast<int32_t>(U32(info + 8));
-        planes = U16(info + 12);
-        layout.bitCount = U16(info + 14);
-        layout.compression = U32(info + 16);
-        colorsUsed = U32(info + 32);
+        width = static_cast<int32_t>(ReadU32Le(info + 4));
+        height = static_cast<int32_t>(ReadU32Le(info + 8));
+        planes = ReadU16Le(info + 12);
+        layout.bitCount = ReadU16Le(info + 14);
+        layout.compression = ReadU32Le(info + 16);
+        colorsUsed = ReadU32Le(info + 32);
     }
     if (planes != 1) {
         error = "BMP declares " + std::to_string(planes) + " colour planes instead of 1";
@@ -180,13 +175,13 @@ bool ParseLayout(std::string_view bytes, BmpLayout& layout, std::string& error) 
                 return false;
             }
         }
-        for (size_t i = 0; i < 3; ++i) layout.masks[i] = U32(info + kInfoHeaderSize + 4 * i);
+        for (size_t i = 0; i < 3; ++i) layout.masks[i] = ReadU32Le(info + kInfoHeaderSize + 4 * i);
     } else if (layout.bitCount == 16) {
         layout.masks = {0x7C00, 0x03E0, 0x001F};
     }
 
     layout.paletteAt = afterHeaders;
-    layout.pixelsAt = U32(data + 10);
+    layout.pixelsAt = ReadU32Le(data + 10);
     if (layout.pixelsAt < afterHeaders || layout.pixelsAt > size) {
         error = "BMP pixel data offset " + std::to_string(layout.pixelsAt) +
                 " lies outside the file or inside its headers";
@@ -251,8 +246,8 @@ bool DecodeUncompressed(const uint8_t* data, size_t size, const BmpLayout& layou
                 const uint8_t* p = src + 3 * static_cast<size_t>(x);
                 dst[x] = MakePixel(p[2], p[1], p[0]);
             } else {
-                const uint32_t value = bits == 16 ? U16(src + 2 * static_cast<size_t>(x))
-                                                  : U32(src + 4 * static_cast<size_t>(x));
+                const uint32_t value = bits == 16 ? ReadU16Le(src + 2 * static_cast<size_t>(x))
+                                                  : ReadU32Le(src + 4 * static_cast<size_t>(x));
                 dst[x] = rawFourthByte
                              ? value
                              : MakePixel(channels[0].Extract(value), channels[1].Extract(value),

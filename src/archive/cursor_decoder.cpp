@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/bmp_decoder.h"
+#include "base/little_endian.h"
 
 namespace orvane {
 namespace {
@@ -21,13 +22,6 @@ constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kRgb = 0;
 constexpr uint32_t kBitfields = 3;
 
-uint16_t U16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t U32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 void PutU32(std::string& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
@@ -69,16 +63,16 @@ bool DecodePng(std::string_view bytes, Image& out, std::string& error) {
 // one-bit AND rows, which mark the transparent pixels.
 bool DecodeDib(std::string_view dib, Image& out, std::string& error) {
     const auto* data = reinterpret_cast<const uint8_t*>(dib.data());
-    if (dib.size() < kInfoHeaderSize || U32(data) < kInfoHeaderSize || U32(data) > dib.size()) {
+    if (dib.size() < kInfoHeaderSize || ReadU32Le(data) < kInfoHeaderSize || ReadU32Le(data) > dib.size()) {
         error = "the cursor's bitmap header is missing or truncated";
         return false;
     }
-    const uint32_t headerSize = U32(data);
-    const int64_t width = static_cast<int32_t>(U32(data + 4));
-    const int64_t doubled = static_cast<int32_t>(U32(data + 8));
-    const int bits = U16(data + 14);
-    const uint32_t compression = U32(data + 16);
-    const uint32_t colorsUsed = U32(data + 32);
+    const uint32_t headerSize = ReadU32Le(data);
+    const int64_t width = static_cast<int32_t>(ReadU32Le(data + 4));
+    const int64_t doubled = static_cast<int32_t>(ReadU32Le(data + 8));
+    const int bits = ReadU16Le(data + 14);
+    const uint32_t compression = ReadU32Le(data + 16);
+    const uint32_t colorsUsed = ReadU32Le(data + 32);
     if (!SideFits(width) || doubled % 2 != 0 || !SideFits(doubled / 2)) {
         error = "the cursor's bitmap declares " + std::to_string(width) + " x " +
                 std::to_string(doubled) + " (colour and mask), not a pointer's size";
@@ -152,13 +146,13 @@ bool DecodeDib(std::string_view dib, Image& out, std::string& error) {
 
 bool DecodeCursor(std::string_view bytes, CursorPicture& out, std::string& error) {
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    if (bytes.size() < kDirectorySize || U16(data) != 0 ||
-        (U16(data + 2) != kCursorType && U16(data + 2) != kIconType)) {
+    if (bytes.size() < kDirectorySize || ReadU16Le(data) != 0 ||
+        (ReadU16Le(data + 2) != kCursorType && ReadU16Le(data + 2) != kIconType)) {
         error = "not a cursor file";
         return false;
     }
-    const bool cursor = U16(data + 2) == kCursorType;
-    const size_t count = U16(data + 4);
+    const bool cursor = ReadU16Le(data + 2) == kCursorType;
+    const size_t count = ReadU16Le(data + 4);
     if (count == 0 || bytes.size() < kDirectorySize + count * kEntrySize) {
         error = "the cursor file's directory is empty or truncated";
         return false;
@@ -175,8 +169,8 @@ bool DecodeCursor(std::string_view bytes, CursorPicture& out, std::string& error
         }
     }
     const uint8_t* entry = data + kDirectorySize + chosen * kEntrySize;
-    const uint64_t length = U32(entry + 8);
-    const uint64_t offset = U32(entry + 12);
+    const uint64_t length = ReadU32Le(entry + 8);
+    const uint64_t offset = ReadU32Le(entry + 12);
     if (length == 0 || offset + length > bytes.size()) {
         error = "the cursor file's picture lies outside the file";
         return false;
@@ -190,8 +184,8 @@ bool DecodeCursor(std::string_view bytes, CursorPicture& out, std::string& error
                         : DecodeDib(image, picture, error);
     if (!ok) return false;
     // An icon has no hot spot of its own: it points with its centre.
-    int hotX = cursor ? U16(entry + 4) : picture.width / 2;
-    int hotY = cursor ? U16(entry + 6) : picture.height / 2;
+    int hotX = cursor ? ReadU16Le(entry + 4) : picture.width / 2;
+    int hotY = cursor ? ReadU16Le(entry + 6) : picture.height / 2;
     out.hotX = std::clamp(hotX, 0, picture.width - 1);
     out.hotY = std::clamp(hotY, 0, picture.height - 1);
     out.picture = std::move(picture);

@@ -8,6 +8,7 @@
 #include "render/display.h"
 #include "render/step_pacer.h"
 #include "script/stage.h"
+#include "shell/carousel_controls.h"
 #include "shell/shell.h"
 
 namespace orvane {
@@ -16,42 +17,22 @@ namespace {
 constexpr int kGalleryMode = 5;
 constexpr int kFullViewMode = 51;
 
-constexpr int kBack = 1;
-constexpr int kMiddle = 2;
-constexpr int kPrevious = 3;
-constexpr int kNext = 4;
+constexpr int kBack = kCarouselBack;
+constexpr int kMiddle = kCarouselCentre;
+constexpr int kPrevious = kCarouselPrevious;
+constexpr int kNext = kCarouselNext;
 
 constexpr char kClosedPicture[] = "not_opened.bmp";
 
-// An area of the screen, both ends inclusive.
-struct Area {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
-};
-
-// The controls, tested in this order, and where their lit pictures go. The middle picture and
-// the screen's edges have none.
-struct Control {
-    int button;
-    Area area;
-    Rect lit;
-    int litX;
-    int litY;
-};
-constexpr Control kControls[] = {
-    {kMiddle, {311, 340, 609, 640}, {}, 0, 0},
+// The controls, tested in this order: the screen's edges scroll as the strip's arrows do.
+constexpr CarouselControl kControls[] = {
+    kCentrePictureControl,
     {kPrevious, {1, 340, 114, 640}, {}, 0, 0},
     {kNext, {906, 340, 1022, 640}, {}, 0, 0},
-    {kPrevious, {391, 710, 419, 735}, {10, 125, 48, 150}, 395, 707},
-    {kNext, {591, 710, 619, 735}, {209, 127, 243, 155}, 594, 708},
-    {kBack, {451, 710, 569, 735}, {50, 125, 200, 150}, 433, 708},
+    kStripControls[0],
+    kStripControls[1],
+    kStripControls[2],
 };
-constexpr Rect kControlStrip{1, 167, 245, 198};
-constexpr int kControlStripX = 386;
-constexpr int kControlStripY = 708;
 
 constexpr int kSmallWidth = 402;
 constexpr int kSmallHeight = 302;
@@ -181,25 +162,15 @@ void GalleryScreen::DrawCounter(Surface& back) {
 }
 
 void GalleryScreen::DrawControls(Surface& back, int lit) {
-    CopyRect(back, kControlStripX, kControlStripY, controls_, &kControlStrip);
     // The strip's own arrows are lit, not the edges of the screen that scroll as well.
-    for (const Control& control : kControls) {
-        if (control.button != lit || control.lit.width() == 0) continue;
-        CopyRect(back, control.litX, control.litY, controls_, &control.lit);
-        return;
-    }
+    DrawCarouselControls(back, controls_, kControls, lit);
 }
 
 void GalleryScreen::Hover(int x, int y) {
     GameState& game = shell_.game;
     Surface* back = game.slots.Get(kSlotBackBuffer);
     if (!back) return;
-    LoadHoverButton = 0;
-    for (const Control& control : kControls) {
-        if (!control.area.Contains(x, y)) continue;
-        LoadHoverButton = control.button;
-        break;
-    }
+    LoadHoverButton = CarouselControlAt(kControls, x, y);
     DrawControls(*back, LoadHoverButton);
     Present(game.slots, game.platform);
 }

@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "render/display.h"
 #include "render/step_pacer.h"
+#include "shell/carousel_controls.h"
 #include "shell/save_game.h"
 #include "shell/shell.h"
 
@@ -16,44 +17,20 @@ namespace {
 constexpr int kCarouselMode = 21;
 constexpr int kActionBarMode = 22;
 
-constexpr int kBack = 1;    // also cancel on the action bar
-constexpr int kCentre = 2;  // also load on the action bar
-constexpr int kPrevious = 3;
-constexpr int kNext = 4;
+constexpr int kBack = kCarouselBack;      // also cancel on the action bar
+constexpr int kCentre = kCarouselCentre;  // also load on the action bar
+constexpr int kPrevious = kCarouselPrevious;
+constexpr int kNext = kCarouselNext;
 constexpr int kDelete = 5;
 
-// An area of the screen, both ends inclusive.
-struct Area {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
-};
-
-// The controls under the carousel, tested in this order, and where their lit pictures go. The
-// centre picture has none.
-struct Control {
-    int button;
-    Area area;
-    Rect lit;
-    int litX;
-    int litY;
-};
-constexpr Control kControls[] = {
-    {kCentre, {311, 340, 609, 640}, {}, 0, 0},
-    {kPrevious, {391, 710, 419, 735}, {10, 125, 48, 150}, 395, 707},
-    {kNext, {591, 710, 619, 735}, {209, 127, 243, 155}, 594, 708},
-    {kBack, {451, 710, 569, 735}, {50, 125, 200, 150}, 433, 708},
-};
-constexpr Rect kControlStrip{1, 167, 245, 198};
-constexpr int kControlStripX = 386;
-constexpr int kControlStripY = 708;
+// The controls under the carousel, tested in this order.
+constexpr CarouselControl kControls[] = {
+    kCentrePictureControl, kStripControls[0], kStripControls[1], kStripControls[2]};
 
 // The action bar: plain, and with one of its buttons lit.
 struct BarButton {
     int button;
-    Area area;
+    ScreenArea area;
     Rect lit;
 };
 constexpr BarButton kBarButtons[] = {
@@ -153,23 +130,14 @@ void LoadScreen::DrawSaveLabel() {
 }
 
 void LoadScreen::DrawControls(int lit) {
-    Surface* back = shell_.game.slots.Get(kSlotBackBuffer);
-    if (!back) return;
-    CopyRect(*back, kControlStripX, kControlStripY, controls_, &kControlStrip);
-    for (const Control& control : kControls) {
-        if (control.button != lit || control.lit.width() == 0) continue;
-        CopyRect(*back, control.litX, control.litY, controls_, &control.lit);
+    if (Surface* back = shell_.game.slots.Get(kSlotBackBuffer)) {
+        DrawCarouselControls(*back, controls_, kControls, lit);
     }
 }
 
 void LoadScreen::CarouselHover(int x, int y) {
     GameState& game = shell_.game;
-    LoadHoverButton = 0;
-    for (const Control& control : kControls) {
-        if (!control.area.Contains(x, y)) continue;
-        LoadHoverButton = control.button;
-        break;
-    }
+    LoadHoverButton = CarouselControlAt(kControls, x, y);
     DrawControls(LoadHoverButton);
     Present(game.slots, game.platform);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "base/log.h"
 #include "base/text.h"
@@ -139,7 +140,13 @@ bool Typeable(std::string_view answer) {
 bool CodePuzzle::Start() {
     GameState& game = shell_.game;
     const StringList& lines = game.lists.CodeLines;
-    if (lines.empty()) {
+    // Blank lines hold no sequence (a file read from the archive ends with one): choosing one
+    // would ask for an answer nobody can give.
+    std::vector<int> usable;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!Trim(lines[i]).empty()) usable.push_back(static_cast<int>(i));
+    }
+    if (usable.empty()) {
         LogError("code.scn has no sequences; the code puzzle is skipped");
         return false;
     }
@@ -170,10 +177,10 @@ bool CodePuzzle::Start() {
     }
 
     // A file of fewer than three lines cannot give three different ones: it gives what it has.
-    const int count = static_cast<int>(lines.size());
+    const int count = static_cast<int>(usable.size());
     sequences = std::min(kSequences, count);
     if (sequences < kSequences) {
-        LogError("code.scn has " + std::to_string(count) + " line(s); the code puzzle asks for " +
+        LogError("code.scn has " + std::to_string(count) + " sequence(s); the code puzzle asks for " +
                  std::to_string(sequences) + " sequence(s) instead of " +
                  std::to_string(kSequences));
     }
@@ -181,7 +188,7 @@ bool CodePuzzle::Start() {
     for (int k = 0; k < sequences; ++k) {
         int line;
         do {
-            line = game.random.Random(count);
+            line = usable[static_cast<size_t>(game.random.Random(count))];
         } while (std::find(chosen_.begin(), chosen_.begin() + k, line) != chosen_.begin() + k);
         chosen_[static_cast<size_t>(k)] = line;
     }

@@ -145,6 +145,9 @@ TEST_F(CodePuzzleScenario, ShortAndLongCodeFilesAskForWhatTheyCanGive) {
         {"7 _ 9;8", 1},
         {"7 _ 9;8\r\n1 _ 3;2", 2},
         {"1 _;1\r\n2 _;2\r\n3 _;3\r\n4 _;4\r\n5 _;5", 3},
+        // Blank lines hold no sequence: never asked for, whatever the generator draws.
+        {"\r\n7 _ 9;8\r\n\r\n  \r\n1 _ 3;2\r\n", 2},
+        {"\r\n \r\n", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);

@@ -10,7 +10,7 @@
 #include "archive/picture_loader.h"
 #include "audio/sound_player.h"
 #include "audio/volume_levels.h"
-#include "minigames/code_puzzle.h"
+#include "host/screen_router.h"
 #include "platform/config.h"
 #include "platform/events.h"
 #include "platform/platform.h"
@@ -21,15 +21,11 @@
 #include "script/script_files.h"
 #include "shell/input_dispatch.h"
 #include "shell/save_folder.h"
-#include "shell/screen_hooks.h"
 #include "shell/shell.h"
 
 namespace orvane {
 
-class Engine : public EventHandler,
-               public GameState,
-               public ScriptHooks,
-               public ScreenHooks {
+class Engine : public EventHandler, public GameState, public ScriptHooks {
 public:
     Engine(Platform& platform, GameFolders folders);
 
@@ -51,7 +47,9 @@ public:
     std::string StateDumpText() const;
 
     Interpreter interpreter{*this, *this};
-    InputDispatch input{*this, interpreter, *this};
+    // The screens' input goes through `screens`, which is made further down: only its address is
+    // taken here.
+    InputDispatch input{*this, interpreter, screens};
     SoundPlayer sound{*this};
     Shell shell{*this, interpreter, sound, input};
     // The saved games (newest first) and their folder: the shell's, which saves and loads.
@@ -63,44 +61,19 @@ public:
     void SetWaveVolume(int level) override { sound.SetWaveVolume(level); }
     void StartPlaylist() override { sound.StartPlaylist(PlaylistAttenuation(MusicVolume)); }
 
-    // Menus, options, the interface strip and the pointer.
+    // Menus, the interface strip, the pointer and the full-screen setting.
     void ShowSectionMenu(std::string_view line) override { shell.menu.Show(line); }
     void SetInterface(std::string_view line) override { shell.interfaceCommands.SetInterface(line); }
     void SetCursor(std::string_view line) override { shell.interfaceCommands.SetCursor(line); }
-    void MainMenuHover(int x, int y) override { shell.menu.MainMenuHover(x, y); }
-    void SectionMenuHover(int x, int y) override { shell.menu.SectionMenuHover(x, y); }
-    void MenuAction() override { shell.menu.PerformMenuAction(); }
-    void OptionsHover(int x, int y) override { shell.options.Hover(x, y); }
-    void OptionsClick(int x, int y) override { shell.options.Click(x, y); }
     void OnFullscreenChanged(bool) override { shell.options.SaveSettings(); }
 
-    // The in-game menu with its panels, and the journal.
-    void OpenGameMenu() override { shell.gameMenu.Open(); }
-    void CloseGameMenu() override { shell.gameMenu.Close(); }
-    void GameMenuHover(int x, int y) override { shell.gameMenu.Hover(x, y); }
-    void GameMenuClick() override { shell.gameMenu.Click(); }
-    void ConfirmPanelHover(int x, int y) override { shell.gameMenu.PanelHover(x, y); }
-    void ConfirmPanelClick(int x, int y) override { shell.gameMenu.PanelClick(x, y); }
+    // "set journal".
     void OpenJournal() override { shell.journal.Open(); }
-    void JournalHover(int x, int y) override { shell.journal.Hover(x, y); }
-    void JournalClick() override { shell.journal.Click(); }
-
-    // The load screen.
-    void LoadCarouselHover(int x, int y) override { shell.load.CarouselHover(x, y); }
-    void LoadCarouselClick() override { shell.load.CarouselClick(); }
-    bool LoadActionBarHover(int x, int y) override { return shell.load.ActionBarHover(x, y); }
-    void LoadActionBarClick(int x, int y) override { shell.load.ActionBarClick(x, y); }
-
-    // The gallery.
-    void GalleryHover(int x, int y) override { shell.gallery.Hover(x, y); }
-    void GalleryClick() override { shell.gallery.Click(); }
-    void GalleryFullViewClick() override { shell.gallery.FullViewClick(); }
 
     // The mini-games of "game=".
     bool StartMiniGame(std::string_view line) override;
     CodePuzzle codePuzzle{shell};
-    void CodePuzzleHover(int x, int y) override { codePuzzle.Hover(x, y); }
-    void CodePuzzleClick(int, int) override { codePuzzle.Click(); }
+    ScreenRouter screens{shell, codePuzzle};
 
     // Where the player's settings are kept between runs; none: they are not kept. Set before
     // Start().

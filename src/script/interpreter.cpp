@@ -7,6 +7,7 @@
 #include "render/display.h"
 #include "render/screen_fade.h"
 #include "script/command_params.h"
+#include "script/command_table.h"
 #include "script/conditions.h"
 #include "script/text_commands.h"
 
@@ -68,163 +69,169 @@ bool Interpreter::JumpTo(std::string_view name) {
 }
 
 Interpreter::Flow Interpreter::Execute(const std::string& line, int index) {
+    // A label line and "clear all" clear the stage, then go on through the table like any line.
     if (StartsWith(line, "scene ")) {
         ClearStage(game_, ClearKind::All);
         game_.SceneName = std::string(Trim(std::string_view(line).substr(6)));
     }
-    if (StartsWith(line, "set delay=")) {
-        NumberReader numbers(kScriptFileName, index, line);
-        if (auto ms = numbers.Read(line.substr(10), "delay")) {
-            ReleasePresents(game_.slots, game_.platform);
-            game_.platform.Sleep(*ms);
-        }
-        return Flow::Continue;
-    }
     if (StartsWith(line, "clear all")) ClearStage(game_, ClearKind::All);
-    return ExecuteFromDelay(line, index);
-}
-
-Interpreter::Flow Interpreter::ExecuteFromDelay(const std::string& line, int index) {
     Stage& stage = game_.stage;
-    if (line.empty() || StartsWith(line, "--")) return Flow::Continue;
-    if (StartsWith(line, "qmove ")) {
-        Qmove(line, index);
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "set spacing")) {
-        SetSpacing(line, index);
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "clear level=")) {
-        ClearLevel(line, index);
-        return Flow::Continue;
-    }
-    // "reload objects" and "set menu=" do nothing: such a line goes on through the tests.
-    if (Contains(line, "set cycle ")) {
-        SetCycle(line, index);
-        return Flow::Continue;
-    }
-    if (Contains(line, "set journal") && line.size() == 11) {
-        hooks_.OpenJournal();
-        return Flow::Stop;
-    }
-    if (Contains(line, "if ")) {
-        if (const std::optional<std::string> target = ApplyIf(line, game_.Triggers)) {
-            JumpTo(*target);
+    const Command command = MatchCommand(line);
+    switch (command) {
+        case Command::None:
+        case Command::Comment:
+        // "reload objects", "set menu=" and "set music" do nothing, and the table passes them
+        // on; these cases only keep the switch whole.
+        case Command::Scene:
+        case Command::ClearAll:
+        case Command::ReloadObjects:
+        case Command::SetMenu:
+        case Command::SetMusic:
+            return Flow::Continue;
+        case Command::Delay: {
+            NumberReader numbers(kScriptFileName, index, line);
+            if (auto ms = numbers.Read(line.substr(10), "delay")) {
+                ReleasePresents(game_.slots, game_.platform);
+                game_.platform.Sleep(*ms);
+            }
+            return Flow::Continue;
         }
-        return Flow::Continue;
-    }
-    if (Contains(line, "goto ")) {
-        JumpTo(Trim(*RestOf(line, "goto ")));
-        return Flow::Continue;
-    }
-    if (Contains(line, "set trigger")) {
-        SetTriggerLine(game_.Triggers, line);
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "set sfx volume=")) {
-        AdjustVolume(line, index, game_.SfxVolumeLevel);
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "set dissolve=") || StartsWith(line, "set fade=")) {
-        // The transition runs to its end, then the script goes on from the next line as a new
-        // run, which is what running the interpreter afresh from the effect amounts to.
-        Transition(line, index, StartsWith(line, "set dissolve="));
-        memory_ = RunMemory{};
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "set volume=")) {
-        game_.VolumeLevel = 1;
-        AdjustVolume(line, index, game_.VolumeLevel);
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "rightbutton=yes") || StartsWith(line, "rightbutton=no")) {
-        stage.RightButtonAllowed = StartsWith(line, "rightbutton=yes");
-        return Flow::Continue;
-    }
-    if (StartsWith(line, "quake")) return Quake(line, index);
-    if (Contains(line, "set enter ")) {
-        SetEnter(game_, line);
-        return Flow::Stop;
-    }
-    if (Contains(line, "set text")) {
-        SetText(game_, hooks_, line);
-        return Flow::Stop;
-    }
-    if (Contains(line, "set cursor=")) {
-        hooks_.SetCursor(line);
-        return Flow::Continue;
-    }
-    if (Contains(line, "set playlist")) {
-        ReadPlaylistBlock();
-        hooks_.StartPlaylist();
-        ComposeFrame(game_);
-        return Flow::Continue;
-    }
-    // "set music" does nothing either.
-    // The clearing commands, in the order they are tested; "delete cycle " stands among them.
-    constexpr std::pair<const char*, std::optional<ClearKind>> kClears[] = {
-        {"clear interface", ClearKind::Interface}, {"clear objects", ClearKind::Objects},
-        {"delete cycle ", std::nullopt},           {"clear bg", ClearKind::Backgrounds},
-        {"clear characters", ClearKind::Characters}, {"clear keys", ClearKind::Scroll},
-        {"clear cycles", ClearKind::Cycles},
-    };
-    for (const auto& [keyword, kind] : kClears) {
-        if (!Contains(line, keyword)) continue;
-        if (kind) {
-            ClearStage(game_, *kind);
-        } else {
-            DeleteCycle(line);
-        }
-        ComposeFrame(game_);
-        return Flow::Continue;
-    }
-    if (Contains(line, "set object ")) return SetItem(line, index, "object");
-    if (Contains(line, "set selection text")) {
-        SetSelectionText(game_);
-        hooks_.ShowSelection(line);
-        return Flow::Stop;
-    }
-    if (Contains(line, "delete journal") && line.size() == 14) {
-        ClearStage(game_, ClearKind::All);
-        return Flow::Continue;
-    }
-    if (Contains(line, "delete ")) return DeleteItem(line);
-    if (Contains(line, "set bg ")) return SetItem(line, index, "bg");
-    if (Contains(line, "set character ")) return SetItem(line, index, "character");
-    if (Contains(line, "set interface")) {
-        hooks_.SetInterface(line);
-        return Flow::Continue;
-    }
-    if (Contains(line, "set scroll ")) {
-        const std::string_view value = *RestOf(line, "set scroll ");
-        const size_t colon = value.find(':');
-        NumberReader numbers(kScriptFileName, index, line);
-        const auto steps = numbers.ReadList(
-            colon == std::string_view::npos ? "" : value.substr(colon + 1), 2, "scroll step");
-        if (steps) {
-            stage.ScrollKind = std::string(value.substr(0, colon));
-            stage.ScrollStepX = (*steps)[0];
-            stage.ScrollStepY = (*steps)[1];
-        }
-        return Flow::Continue;
-    }
-    if (Contains(line, "set section menu=")) {
-        game_.ScriptPos = index;
-        hooks_.ShowSectionMenu(line);
-        return Flow::Stop;
-    }
-    if (Contains(line, "move ")) return Move(line, index);
-    if (Contains(line, "set opacity")) return SetOpacity(line, index);
-    if (Contains(line, "set pause")) {
-        game_.Paused = true;
-        return Flow::Stop;
-    }
-    if (line == "end") return Flow::Stop;
-    if (StartsWith(line, "game=")) {
-        return hooks_.StartMiniGame(line) ? Flow::Stop : Flow::Continue;
+        case Command::Qmove:
+            Qmove(line, index);
+            return Flow::Continue;
+        case Command::SetSpacing:
+            SetSpacing(line, index);
+            return Flow::Continue;
+        case Command::ClearLevel:
+            ClearLevel(line, index);
+            return Flow::Continue;
+        case Command::SetCycle:
+            SetCycle(line, index);
+            return Flow::Continue;
+        case Command::SetJournal:
+            hooks_.OpenJournal();
+            return Flow::Stop;
+        case Command::If:
+            if (const std::optional<std::string> target = ApplyIf(line, game_.Triggers)) {
+                JumpTo(*target);
+            }
+            return Flow::Continue;
+        case Command::Goto:
+            JumpTo(Trim(*RestOf(line, "goto ")));
+            return Flow::Continue;
+        case Command::SetTrigger:
+            SetTriggerLine(game_.Triggers, line);
+            return Flow::Continue;
+        case Command::SfxVolume:
+            AdjustVolume(line, index, game_.SfxVolumeLevel);
+            return Flow::Continue;
+        case Command::Dissolve:
+        case Command::Fade:
+            // The transition runs to its end, then the script goes on from the next line as a
+            // new run, which is what running the interpreter afresh from the effect amounts to.
+            Transition(line, index, StartsWith(line, "set dissolve="));
+            memory_ = RunMemory{};
+            return Flow::Continue;
+        case Command::Volume:
+            game_.VolumeLevel = 1;
+            AdjustVolume(line, index, game_.VolumeLevel);
+            return Flow::Continue;
+        case Command::RightButton:
+            stage.RightButtonAllowed = StartsWith(line, "rightbutton=yes");
+            return Flow::Continue;
+        case Command::Quake:
+            return Quake(line, index);
+        case Command::SetEnter:
+            SetEnter(game_, line);
+            return Flow::Stop;
+        case Command::SetText:
+            SetText(game_, hooks_, line);
+            return Flow::Stop;
+        case Command::SetCursor:
+            hooks_.SetCursor(line);
+            return Flow::Continue;
+        case Command::SetPlaylist:
+            ReadPlaylistBlock();
+            hooks_.StartPlaylist();
+            ComposeFrame(game_);
+            return Flow::Continue;
+        case Command::ClearInterface:
+        case Command::ClearObjects:
+        case Command::DeleteCycle:
+        case Command::ClearBg:
+        case Command::ClearCharacters:
+        case Command::ClearKeys:
+        case Command::ClearCycles:
+            Clear(line, command);
+            return Flow::Continue;
+        case Command::SetObject:
+            return SetItem(line, index, "object");
+        case Command::SetSelectionText:
+            SetSelectionText(game_);
+            hooks_.ShowSelection(line);
+            return Flow::Stop;
+        case Command::DeleteJournal:
+            ClearStage(game_, ClearKind::All);
+            return Flow::Continue;
+        case Command::Delete:
+            return DeleteItem(line);
+        case Command::SetBg:
+            return SetItem(line, index, "bg");
+        case Command::SetCharacter:
+            return SetItem(line, index, "character");
+        case Command::SetInterface:
+            hooks_.SetInterface(line);
+            return Flow::Continue;
+        case Command::SetScroll:
+            SetScroll(line, index);
+            return Flow::Continue;
+        case Command::SetSectionMenu:
+            game_.ScriptPos = index;
+            hooks_.ShowSectionMenu(line);
+            return Flow::Stop;
+        case Command::Move:
+            return Move(line, index);
+        case Command::SetOpacity:
+            return SetOpacity(line, index);
+        case Command::SetPause:
+            game_.Paused = true;
+            return Flow::Stop;
+        case Command::End:
+            return Flow::Stop;
+        case Command::Game:
+            return hooks_.StartMiniGame(line) ? Flow::Stop : Flow::Continue;
     }
     return Flow::Continue;
+}
+
+void Interpreter::Clear(const std::string& line, Command command) {
+    constexpr std::pair<Command, ClearKind> kKinds[] = {
+        {Command::ClearInterface, ClearKind::Interface},
+        {Command::ClearObjects, ClearKind::Objects},
+        {Command::ClearBg, ClearKind::Backgrounds},
+        {Command::ClearCharacters, ClearKind::Characters},
+        {Command::ClearKeys, ClearKind::Scroll},
+        {Command::ClearCycles, ClearKind::Cycles},
+    };
+    if (command == Command::DeleteCycle) DeleteCycle(line);
+    for (const auto& [clearing, kind] : kKinds) {
+        if (clearing == command) ClearStage(game_, kind);
+    }
+    ComposeFrame(game_);
+}
+
+void Interpreter::SetScroll(const std::string& line, int index) {
+    Stage& stage = game_.stage;
+    const std::string_view value = *RestOf(line, "set scroll ");
+    const size_t colon = value.find(':');
+    NumberReader numbers(kScriptFileName, index, line);
+    const auto steps = numbers.ReadList(
+        colon == std::string_view::npos ? "" : value.substr(colon + 1), 2, "scroll step");
+    if (steps) {
+        stage.ScrollKind = std::string(value.substr(0, colon));
+        stage.ScrollStepX = (*steps)[0];
+        stage.ScrollStepY = (*steps)[1];
+    }
 }
 
 void Interpreter::Transition(const std::string& line, int index, bool dissolve) {
@@ -259,19 +266,13 @@ void Interpreter::AdjustVolume(const std::string& line, int index, int& level) {
 
 void Interpreter::ReadPlaylistBlock() {
     const StringList& lines = game_.lists.ScriptLines;
+    const size_t first = static_cast<size_t>(game_.ScriptPos);
+    const size_t end = PlaylistBlockEnd(lines, first);
     StringList playlist;
-    int i = game_.ScriptPos;
-    // A block that is never closed ends with the script.
-    for (; i < static_cast<int>(lines.size()); ++i) {
-        std::string entry = LowerCaseCp1251(Trim(lines[static_cast<size_t>(i)]));
-        if (entry == "end") {
-            ++i;
-            break;
-        }
-        playlist.push_back(std::move(entry));
-    }
+    for (size_t i = first; i < end; ++i) playlist.push_back(LowerCaseCp1251(Trim(lines[i])));
     game_.lists.Playlist = std::move(playlist);
-    game_.ScriptPos = i;
+    // A block that is never closed ends with the script.
+    game_.ScriptPos = static_cast<int>(std::min(end + 1, lines.size()));
 }
 
 }  // namespace orvane

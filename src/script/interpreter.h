@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "script/command_table.h"
 #include "script/game_state.h"
 #include "script/scene_index.h"
 #include "script/script_hooks.h"
@@ -38,7 +39,9 @@ private:
     };
 
     Flow Execute(const std::string& line, int index);
-    Flow ExecuteFromDelay(const std::string& line, int index);
+    // The clearing commands and "delete cycle ", which compose the frame after them.
+    void Clear(const std::string& line, Command command);
+    void SetScroll(const std::string& line, int index);
 
     // Stage commands.
     Flow SetItem(const std::string& line, int index, std::string_view command);

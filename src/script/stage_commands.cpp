@@ -8,6 +8,7 @@
 #include "render/display.h"
 #include "render/step_pacer.h"
 #include "script/command_params.h"
+#include "script/command_table.h"
 #include "script/interpreter.h"
 
 namespace orvane {
@@ -194,29 +195,19 @@ Interpreter::Flow Interpreter::SetOpacity(const std::string& line, int index) {
 }
 
 void Interpreter::SetCycle(const std::string& line, int index) {
-    const std::string_view definition = *RestOf(line, "cycle ");
-    const std::vector<std::string_view> fields = SplitFields(definition, ':');
+    const CycleHeader header = ReadCycleHeader(line);
     NumberReader numbers(kScriptFileName, index, line);
-    const std::optional<int> period = numbers.Read(fields.size() > 1 ? fields[1] : "", "period");
-    // The level is the rest of the text after the period.
-    const size_t levelAt = fields.size() > 2 ? fields[0].size() + fields[1].size() + 2 : definition.size();
-    const std::optional<int> level =
-        numbers.Read(levelAt < definition.size() ? definition.substr(levelAt) : "", "level");
+    const std::optional<int> period = numbers.Read(header.period, "period");
+    const std::optional<int> level = numbers.Read(header.level, "level");
 
     StageCycle cycle;
-    cycle.name = std::string(fields[0]);
+    cycle.name = std::string(header.name);
     const StringList& lines = game_.lists.ScriptLines;
-    int i = game_.ScriptPos;
-    for (; i < static_cast<int>(lines.size()); ++i) {
-        const std::string_view frame = Trim(lines[static_cast<size_t>(i)]);
-        if (StartsWith(frame, "end cycle")) {
-            ++i;
-            break;
-        }
-        const size_t blank = frame.find(' ');
-        cycle.frames.emplace_back(blank == std::string_view::npos ? frame : frame.substr(blank + 1));
-    }
-    game_.ScriptPos = i;  // a block that is never closed ends with the script
+    const size_t first = static_cast<size_t>(game_.ScriptPos);
+    const size_t end = CycleBlockEnd(lines, first);
+    for (size_t i = first; i < end; ++i) cycle.frames.emplace_back(CycleFrameName(Trim(lines[i])));
+    // A block that is never closed ends with the script.
+    game_.ScriptPos = static_cast<int>(std::min(end + 1, lines.size()));
     if (!period || !level) return;
     if (cycle.frames.empty()) {
         LogError(std::string(kScriptFileName) + ":" + std::to_string(index + 1) +

@@ -94,13 +94,6 @@ void SetSpeaker(GameState& game, std::string_view value) {
     text.TextWrapWidth = font->wrap;
 }
 
-// The settings of a "set text" line are read before its "text=": what the text says is never
-// taken for a setting.
-std::string_view SettingsPart(std::string_view line) {
-    const size_t text = line.find("text=");
-    return text == std::string_view::npos ? line : line.substr(0, text);
-}
-
 void PresentUnlessCycling(GameState& game) {
     if (game.stage.Cycles.empty()) Present(game.slots, game.platform);
 }
@@ -220,7 +213,7 @@ void SetText(GameState& game, ScriptHooks& hooks, std::string_view line) {
     TextState& text = game.text;
     text.SpeakerName.clear();
     if (Contains(line, "set text default")) ApplyCommonDefaults(game);
-    const std::string_view settings = SettingsPart(line);
+    const std::string_view settings = TextSettingsPart(line);
     auto number = [&](std::string_view key, int fallbackDefault, int& field) {
         if (auto value = ValueOf(settings, key)) {
             if (*value == "default") field = fallbackDefault;
@@ -252,6 +245,11 @@ void SetText(GameState& game, ScriptHooks& hooks, std::string_view line) {
     text.TextTop = SaturatingAdd(text.TextY, -int64_t{text.TextLineSpacing});
     BeginPage(game);
     if (text.TextSpeed == "no") ShowPageAtOnce(game);
+}
+
+std::string_view TextSettingsPart(std::string_view line) {
+    const size_t text = line.find("text=");
+    return text == std::string_view::npos ? line : line.substr(0, text);
 }
 
 void SetSelectionText(GameState& game) {

@@ -18,6 +18,9 @@ void ApplyTextDefaults(GameState& game);
 
 // "set text": sets the text up and starts typing it. The script then waits for a click.
 void SetText(GameState& game, ScriptHooks& hooks, std::string_view line);
+// The settings of a "set text" line are read before its "text=": what the text says is never
+// taken for a setting.
+std::string_view TextSettingsPart(std::string_view line);
 void SetSelectionText(GameState& game);
 void SetEnter(GameState& game, std::string_view line);
 

@@ -37,7 +37,7 @@ void SetTriggerLine(StringList& triggers, std::string_view line) {
     if (trimmed.size() > 12) AssignTrigger(triggers, trimmed.substr(12));
 }
 
-bool EvaluateCondition(std::string_view rawCondition, const StringList& triggers) {
+Condition ParseCondition(std::string_view rawCondition) {
     std::string condition(Trim(LowerCaseCp1251(rawCondition)));
     std::string k = "or";
     if (StartsWith(condition, "(")) {
@@ -45,52 +45,71 @@ bool EvaluateCondition(std::string_view rawCondition, const StringList& triggers
         if (Contains(condition, " and ")) k = "and";
         if (Contains(condition, " or ")) k = "or";
     }
-    int r = k == "and" ? 1 : 0;
+    Condition parsed{k, {}};
     std::string e = k + " " + condition;
     for (int term = 0; term < kMaxTerms && Contains(e, k); ++term) {
         if (StartsWith(e, k)) e.erase(0, std::min(e.size(), k.size() + 1));
         const size_t eq = e.find('=');
-        const std::string name = eq == std::string::npos ? e : e.substr(0, eq);
+        std::string name = eq == std::string::npos ? e : e.substr(0, eq);
         std::string value = eq == std::string::npos ? "" : e.substr(eq + 1);
         if (Contains(e, k + " ")) value = value.substr(0, value.find(' '));
-        const std::string prefix = name + "=";
+        parsed.terms.push_back({std::move(name), std::move(value)});
+        const size_t next = e.find(k);
+        if (next != std::string::npos) e.erase(0, next);
+    }
+    return parsed;
+}
+
+bool EvaluateCondition(std::string_view rawCondition, const StringList& triggers) {
+    const Condition condition = ParseCondition(rawCondition);
+    const bool orTerms = condition.connective == "or";
+    int r = orTerms ? 0 : 1;
+    for (const ConditionTerm& term : condition.terms) {
+        const std::string prefix = term.name + "=";
         for (const std::string& entry : triggers) {
             if (!StartsWith(entry, prefix)) continue;
-            if (Contains(entry, "=" + value)) {
-                if (k == "or") r = 1;
+            if (Contains(entry, "=" + term.value)) {
+                if (orTerms) r = 1;
             } else {
                 r = 0;
             }
             break;
         }
-        if (k == "or" && r == 1) break;
-        const size_t next = e.find(k);
-        if (next != std::string::npos) e.erase(0, next);
+        if (orTerms && r == 1) break;
     }
     return r == 1;
 }
 
-std::optional<std::string> ApplyIf(std::string_view line, StringList& triggers) {
+IfLine ParseIf(std::string_view line) {
     const size_t blank = line.find(' ');
     const std::string_view rest = blank == std::string_view::npos ? "" : line.substr(blank + 1);
-    std::string_view condition;
-    if (Contains(rest, " set ")) condition = Before(rest, " set ");
-    else if (Contains(rest, " goto ")) condition = Before(rest, " goto ");
-    else condition = Before(rest, " else ");
+    IfLine parsed;
+    if (Contains(rest, " set ")) parsed.condition = Before(rest, " set ");
+    else if (Contains(rest, " goto ")) parsed.condition = Before(rest, " goto ");
+    else parsed.condition = Before(rest, " else ");
 
-    if (EvaluateCondition(condition, triggers)) {
-        const std::string_view action = Contains(rest, " else ") ? Before(rest, " else ") : rest;
-        if (Contains(action, " goto ")) return std::string(Trim(After(action, " goto ")));
-        if (Contains(action, " set trigger ")) AssignTrigger(triggers, Trim(After(action, " set trigger ")));
-        return std::nullopt;
+    const std::string_view action = Contains(rest, " else ") ? Before(rest, " else ") : rest;
+    if (Contains(action, " goto ")) {
+        parsed.then.target = std::string(Trim(After(action, " goto ")));
+    } else if (Contains(action, " set trigger ")) {
+        parsed.then.assignment = std::string(Trim(After(action, " set trigger ")));
     }
-    if (!Contains(rest, " else ")) return std::nullopt;
+    if (!Contains(rest, " else ")) return parsed;
     const std::string_view otherwise = rest.substr(rest.find(" else ") + 1);
     if (Contains(otherwise, " set trigger ")) {
-        AssignTrigger(triggers, Trim(After(otherwise, " set trigger ")));
-        return std::nullopt;
+        parsed.otherwise.assignment = std::string(Trim(After(otherwise, " set trigger ")));
+    } else {
+        parsed.otherwise.target = std::string(Trim(After(otherwise, "else goto ")));
     }
-    return std::string(Trim(After(otherwise, "else goto ")));
+    return parsed;
+}
+
+std::optional<std::string> ApplyIf(std::string_view line, StringList& triggers) {
+    const IfLine parsed = ParseIf(line);
+    const IfBranch& branch =
+        EvaluateCondition(parsed.condition, triggers) ? parsed.then : parsed.otherwise;
+    if (branch.assignment) AssignTrigger(triggers, *branch.assignment);
+    return branch.target;
 }
 
 }  // namespace orvane

@@ -1,33 +1,19 @@
 #include "shell/interface_commands.h"
 
 #include "archive/cursor_decoder.h"
-#include "base/decimal.h"
 #include "base/files.h"
 #include "base/log.h"
 #include "base/text.h"
 #include "script/command_params.h"
 #include "script/script_files.h"
-#include "script/stage_records.h"
+#include "shell/section_files.h"
 #include "shell/shell.h"
 
 namespace orvane {
 namespace {
 
-constexpr char kInterfaceFile[] = "interface.scn";
 // A cursor file holds a few small pictures; anything this large is not one.
 constexpr size_t kMaxCursorFileBytes = size_t{4} << 20;
-
-// What follows the first `count` fields of a ":" record, colons and all; empty when there is
-// nothing more.
-std::string_view AfterFields(std::string_view record, int count) {
-    size_t at = 0;
-    for (int field = 0; field < count; ++field) {
-        const size_t colon = record.find(':', at);
-        if (colon == std::string_view::npos) return {};
-        at = colon + 1;
-    }
-    return record.substr(at);
-}
 
 }  // namespace
 
@@ -38,29 +24,25 @@ void InterfaceCommands::SetInterface(std::string_view line) {
     StringList& lines = game.lists.TextDefaults;
     lines.clear();
     LoadScriptFile(game.folders.gameDir, kInterfaceFile, lines);
-    size_t at = 0;
-    while (at < lines.size() && !StartsWith(lines[at], section)) ++at;
-    if (at == lines.size()) {
+    const std::optional<InterfaceSection> found = FindInterfaceSection(lines, section);
+    if (!found) {
         LogError(std::string(kInterfaceFile) + " has no section \"" + Cp1251ToUtf8(section) + "\"");
     }
-    // LEVEL:NAME:X:Y:FLAG:REST, up to the line "end".
-    for (++at; at < lines.size() && Trim(lines[at]) != "end"; ++at) {
-        const std::string_view item = lines[at];
-        if (Trim(item).empty()) continue;
-        std::vector<std::string_view> fields = SplitFields(item, ':');
-        const std::optional<int32_t> level =
-            fields.size() >= 5 ? ParseDecimal(fields[0]) : std::nullopt;
-        if (!level) {
-            LogError(std::string(kInterfaceFile) + ": the item \"" + Cp1251ToUtf8(item) +
+    const size_t first = found ? found->header + 1 : 0, end = found ? found->end : 0;
+    for (size_t at = first; at < end; ++at) {
+        const std::string_view text = lines[at];
+        if (Trim(text).empty()) continue;
+        const std::optional<InterfaceItemLine> item = ParseInterfaceItemLine(text);
+        if (!item) {
+            LogError(std::string(kInterfaceFile) + ": the item \"" + Cp1251ToUtf8(text) +
                      "\" is not LEVEL:NAME:X:Y:FLAG; it is left out");
             continue;
         }
-        const std::string name(fields[1]), x(fields[2]), y(fields[3]);
-        if (fields[4] != "0") {
-            const std::string rest(AfterFields(item, 5));
-            game.stage.InterfaceItems.push_back(name + ":" + x + ":" + y + ":" + rest);
+        if (item->flag != "0") {
+            game.stage.InterfaceItems.push_back(item->name + ":" + item->x + ":" + item->y + ":" +
+                                                item->rest);
         }
-        AddStageItem(game, name, *level, 255, ":" + x + ":" + y);
+        AddStageItem(game, item->name, item->level, 255, ":" + item->x + ":" + item->y);
     }
     game.stage.InterfaceShown = true;
 }

@@ -1,22 +1,19 @@
 // "set section menu=": the main menu of the unlocked variant, or a menu section of "menus.scn"
 // with its items and their highlight pictures.
-#include "base/decimal.h"
 #include "base/log.h"
 #include "base/text.h"
 #include "render/display.h"
 #include "script/command_params.h"
 #include "script/script_files.h"
-#include "script/stage_records.h"
 #include "script/triggers.h"
 #include "shell/menu_entry.h"
 #include "shell/menu_pictures.h"
 #include "shell/menu_screen.h"
+#include "shell/section_files.h"
 #include "shell/shell.h"
 
 namespace orvane {
 namespace {
-
-constexpr char kMenusFile[] = "menus.scn";
 
 // Loads a picture of the game data into `slot` at its own size. Null when it cannot be kept.
 Surface* LoadIntoSlot(GameState& game, int slot, std::string_view file) {
@@ -29,31 +26,13 @@ Surface* LoadIntoSlot(GameState& game, int slot, std::string_view file) {
 }
 
 // NAME:X1:Y1:X2:Y2 action=ACTION bg=PICTURE. Nothing, with a message, for a line that is not.
-std::optional<MenuEntry> ReadEntryLine(const std::string& line, std::string& picture) {
-    const size_t blank = line.find(' ');
-    const std::string_view head = std::string_view(line).substr(0, blank);
-    const std::vector<std::string_view> fields = SplitFields(head, ':');
-    MenuEntry entry;
-    bool ok = fields.size() >= 5;
-    int* numbers[] = {&entry.x1, &entry.y1, &entry.x2, &entry.y2};
-    for (size_t i = 0; ok && i < 4; ++i) {
-        const std::optional<int32_t> value = ParseDecimal(fields[i + 1]);
-        ok = value.has_value();
-        if (ok) *numbers[i] = *value;
-    }
-    if (!ok) {
+std::optional<MenuEntryLine> ReadEntryLine(const std::string& line) {
+    std::optional<MenuEntryLine> parsed = ParseMenuEntryLine(line);
+    if (!parsed) {
         LogError(std::string(kMenusFile) + ": the item \"" + Cp1251ToUtf8(line) +
                  "\" is not NAME:X1:Y1:X2:Y2; it is left out");
-        return std::nullopt;
     }
-    entry.name = std::string(fields[0]);
-    const std::string_view rest =
-        blank == std::string::npos ? std::string_view() : std::string_view(line).substr(blank);
-    if (const std::optional<std::string_view> action = RestOf(rest, "action=")) {
-        entry.action = std::string(action->substr(0, action->find(' ')));
-    }
-    picture = std::string(Trim(RestOf(rest, "bg=").value_or("")));
-    return entry;
+    return parsed;
 }
 
 }  // namespace
@@ -96,21 +75,16 @@ void MenuScreen::ShowSectionMenu(std::string_view name) {
     Stage& stage = game.stage;
     const StringList& lines = game.lists.TextDefaults;
     stage.MenuItems.clear();
-    const std::string header = " " + std::string(name) + ";";
-    size_t at = 0;
-    while (at < lines.size() && !Contains(lines[at], header)) ++at;
-    if (at == lines.size()) {
+    const std::optional<MenuSection> section = FindMenuSection(lines, name);
+    if (!section) {
         LogError(std::string(kMenusFile) + " has no menu \"" + Cp1251ToUtf8(name) +
-                 "\" (a line holding \"" + Cp1251ToUtf8(header) + "\"); nothing is shown");
+                 "\" (a line holding \" " + Cp1251ToUtf8(name) + ";\"); nothing is shown");
         return;
     }
     game.Animating = true;
-    ++at;
     // The background: the line after the header, "bg=PICTURE".
-    const std::string background =
-        at < lines.size() ? std::string(Trim(RestOf(lines[at], "bg=").value_or(""))) : "";
     int width = 0;
-    if (Surface* plain = LoadIntoSlot(game, kSlotMenuPicture, background)) {
+    if (Surface* plain = LoadIntoSlot(game, kSlotMenuPicture, section->background)) {
         width = plain->width;
         if (Surface* back = game.slots.Get(kSlotBackBuffer)) {
             DrawScreenPicture(*back, *plain, false);
@@ -119,19 +93,17 @@ void MenuScreen::ShowSectionMenu(std::string_view name) {
     game.slots.SetPoolInUse(kSlotMenuPicture, true);
     stage.MenuItems.push_back("bg:0:0:0:0:" + std::to_string(stage.MenuOffset) + ":0");
     stage.MenuOffset += width;
-    // The items, up to a line that begins with "end" (or the end of the file).
-    for (++at; at < lines.size() && !StartsWith(lines[at], "end"); ++at) {
+    for (size_t at = section->firstEntry; at < section->end; ++at) {
         if (Trim(lines[at]).empty()) continue;
-        std::string picture;
-        std::optional<MenuEntry> entry = ReadEntryLine(lines[at], picture);
-        if (!entry) continue;
+        std::optional<MenuEntryLine> item = ReadEntryLine(lines[at]);
+        if (!item) continue;
         // The lowest free stage surface; 10 is the menu's own, and 0 means none was free.
         const int slot = game.slots.FirstFreePoolSlot();
-        if (slot >= 0 && LoadIntoSlot(game, slot, picture)) {
+        if (slot >= 0 && LoadIntoSlot(game, slot, item->picture)) {
             game.slots.SetPoolInUse(slot, true);
-            entry->pic = slot - PoolSlotOf(0);
+            item->entry.pic = slot - PoolSlotOf(0);
         }
-        stage.MenuItems.push_back(entry->Format());
+        stage.MenuItems.push_back(item->entry.Format());
     }
     game.ScreenMode = 2;
     game.MenuKind = 2;

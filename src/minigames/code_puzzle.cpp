@@ -129,13 +129,12 @@ void Say(GameState& game, std::string_view line, int y) {
     }
 }
 
-// The keypad enters at most four digits: an answer that is anything else can never be given.
-bool Typeable(std::string_view answer) {
+}  // namespace
+
+bool IsTypeableCodeAnswer(std::string_view answer) {
     return !answer.empty() && answer.size() <= kMaxDigits &&
            std::all_of(answer.begin(), answer.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
-
-}  // namespace
 
 bool CodePuzzle::Start() {
     GameState& game = shell_.game;
@@ -208,7 +207,7 @@ void CodePuzzle::TakeSequence(int k) {
     CodeShown[static_cast<size_t>(k)] =
         (split == std::string::npos ? std::string() : line.substr(0, split)) + " ";
     CodeAnswer = split == std::string::npos ? line : line.substr(split + 1);
-    if (!Typeable(CodeAnswer)) {
+    if (!IsTypeableCodeAnswer(CodeAnswer)) {
         LogError("code.scn:" + std::to_string(index + 1) + ": the answer \"" +
                  Cp1251ToUtf8(CodeAnswer) + "\" is not a number of 1 to 4 digits after a \";\"" +
                  "; it cannot be entered on the keypad");

@@ -5,8 +5,13 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace orvane {
+
+// The keypad enters at most four digits: an answer after the ";" of a "code.scn" line that is
+// anything else can never be given.
+bool IsTypeableCodeAnswer(std::string_view answer);
 
 class Shell;
 

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need. As root it runs apt-get;
 # otherwise it prints the one command to run and stops. espeak-ng, with the Russian voice in its
-# data, speaks the demo game's voices when the demo is built.
+# data, speaks the demo game's voices when the demo is built; the condensed DejaVu face of
+# fonts-dejavu-extra letters the phone game's small display.
 set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
     libsdl2-dev libx11-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev libpng-dev
     libgtest-dev libbenchmark-dev libpixman-1-dev
-    xvfb xauth xdotool fonts-dejavu-core
+    xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra
     espeak-ng espeak-ng-data
 )
 

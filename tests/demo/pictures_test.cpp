@@ -105,8 +105,12 @@ TEST(DemoPictures, SizesAreTheOnesTheEngineLaysOut) {
 
 TEST(DemoPictures, FiguresHaveSoftEdgesAndNothingAroundThem) {
     for (const DemoPicture& picture : DemoPictures()) {
-        // The text panel spans the screen from edge to edge; it has a test of its own.
-        if (picture.format != PictureFormat::Bmp32 || picture.file == "obj_panel.bmp") continue;
+        // The text panel spans the screen from edge to edge and the phone's fonts are letters:
+        // they have tests of their own.
+        if (picture.format != PictureFormat::Bmp32 || picture.file == "obj_panel.bmp" ||
+            picture.file.starts_with("necrofont")) {
+            continue;
+        }
         const Image& image = Picture(std::string(picture.file));
         int solid = 0, soft = 0;
         for (int y = 0; y < image.height; ++y) {

@@ -78,6 +78,23 @@ const std::vector<DemoPicture>& DemoPictures() {
         {"coast_panorama.jpg", Jpeg, DrawPanoramaBackground},
         {"if_strip.bmp", Bmp24, DrawLookoutStrip},
         {"if_compass.bmp", Bmp24, DrawLookoutCompass},
+        {"phone.bmp", Bmp32, DrawPhone},
+        {"phone_pressed.bmp", Bmp32, DrawPhonePressed},
+        {"main_menu_necro.bmp", Bmp24, DrawPhoneMenu},
+        {"necro_if.bmp", Bmp24, DrawPhoneStrips},
+        {"foreground.bmp", Bmp32, DrawPhoneForeground},
+        {"title1.bmp", Bmp24, DrawPhoneTitleMaker},
+        {"title2.bmp", Bmp24, DrawPhoneTitleGame},
+        {"dot.bmp", Bmp24, DrawPhoneNoPicture},
+        {"necrofont1.bmp", Bmp32, DrawPhoneFontSigns},
+        {"necrofont2.bmp", Bmp32, DrawPhoneFontSmall},
+        {"necrofont3.bmp", Bmp32, DrawPhoneFontCapitals},
+        {"necro_coast.jpg", Jpeg, DrawPhoneCoast},
+        {"necro_stairs.jpg", Jpeg, DrawPhoneStairs},
+        {"necro_lamp.jpg", Jpeg, DrawPhoneLampRoom},
+        {"necro_dawn.jpg", Jpeg, DrawPhoneDawn},
+        {"necro_ghost.bmp", Bmp32, DrawPhoneGhost},
+        {"necro_boat.bmp", Bmp32, DrawPhoneBoat},
     };
     return pictures;
 }

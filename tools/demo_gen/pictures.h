@@ -109,4 +109,28 @@ Image DrawPanoramaBackground();
 Image DrawLookoutStrip();
 Image DrawLookoutCompass();
 
+// The phone game. The phone (400 x 740), plain and with every key pressed; on its display
+// (176 x 220): the main menu (176 x 253), the picture of its highlights and panels (176 x 253),
+// the frame over every screen (176 x 218), the maker's sign (95 x 108) and the game's title,
+// and the 1 x 1 picture that stands for "no second picture".
+Image DrawPhone();
+Image DrawPhonePressed();
+Image DrawPhoneMenu();
+Image DrawPhoneStrips();
+Image DrawPhoneForeground();
+Image DrawPhoneTitleMaker();
+Image DrawPhoneTitleGame();
+Image DrawPhoneNoPicture();
+// Its three bitmap fonts (196 x 220): "!" to "?", the small Cyrillic letters, the capitals.
+Image DrawPhoneFontSigns();
+Image DrawPhoneFontSmall();
+Image DrawPhoneFontCapitals();
+// The story's scenes (176 x 150) and figures.
+Image DrawPhoneCoast();
+Image DrawPhoneStairs();
+Image DrawPhoneLampRoom();
+Image DrawPhoneDawn();
+Image DrawPhoneGhost();
+Image DrawPhoneBoat();
+
 }  // namespace orvane::demo

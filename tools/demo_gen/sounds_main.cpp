@@ -10,6 +10,7 @@
 
 #include "base/files.h"
 #include "music.h"
+#include "phone_sounds.h"
 #include "voices.h"
 
 extern char** environ;
@@ -22,9 +23,9 @@ namespace fs = std::filesystem;
 constexpr char kUsage[] =
     "Usage: orvane-demo-sounds music DIR\n"
     "       orvane-demo-sounds voices LIST DIR [--espeak PROGRAM]\n"
-    "Writes the demo game's music tracks, or one wave file for every line of the voice list,\n"
-    "into DIR. With --espeak, PROGRAM (espeak-ng) speaks each line; a line it cannot speak,\n"
-    "and every line without it, gets a tone pattern instead.\n";
+    "Writes the demo game's music tracks and the phone game's sounds, or one wave file for\n"
+    "every line of the voice list, into DIR. With --espeak, PROGRAM (espeak-ng) speaks each\n"
+    "line; a line it cannot speak, and every line without it, gets a tone pattern instead.\n";
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "orvane-demo-sounds: %s\n", message.c_str());
@@ -44,6 +45,12 @@ int WriteMusic(const fs::path& folder) {
     if (!MakeFolder(folder, error)) return Fail(error);
     for (const demo::DemoTrack& track : demo::DemoTracks()) {
         if (!WriteFileAtomic(folder / track.file, demo::WaveFile16(track.compose()), error)) {
+            return Fail(error);
+        }
+    }
+    // The phone game plays its sounds from the game folder too.
+    for (const demo::PhoneSound& sound : demo::PhoneSounds()) {
+        if (!WriteFileAtomic(folder / sound.file, demo::WaveFile16(sound.compose()), error)) {
             return Fail(error);
         }
     }

@@ -62,8 +62,17 @@ void SoundPlayer::PlayEffect(std::string_view name) {
     game_.platform.audio().StopSystemSound();
     lastEffectPath_ = path;
     lastEffectName_ = std::string(name);
-    // A missing effect plays nothing, silently.
-    if (const auto file = FindLooseFile(game_.folders.gameDir, name)) PlayLooseSound(*file, name);
+    if (const auto file = FindLooseFile(game_.folders.gameDir, name)) {
+        PlayLooseSound(*file, name);
+    } else {
+        ReportOnce(path, "the sound \"" + Cp1251ToUtf8(name) + "\" is not in " +
+                             game_.folders.gameDir.string() + "; nothing plays");
+    }
+}
+
+void SoundPlayer::StopEffect() {
+    game_.platform.audio().StopSystemSound();
+    ForgetEffect();
 }
 
 void SoundPlayer::SetWaveVolume(int level) {

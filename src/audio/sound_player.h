@@ -20,8 +20,12 @@ public:
     // neither place plays nothing and keeps VoiceBuffer.
     void PlayVoice(std::string_view file);
     // An effect of the necro game: a loose file of the game folder. The effect that played last
-    // is not restarted; an empty name does nothing.
+    // is not restarted; an empty name does nothing. A missing file plays nothing (reported once).
     void PlayEffect(std::string_view name);
+    // Forgets the effect that played last, so that asking for it again plays it from the start.
+    void ForgetEffect() { lastEffectPath_.clear(); }
+    // Silences the effect and forgets it.
+    void StopEffect();
     // The device volume of a sound level (volume_levels.h).
     void SetWaveVolume(int level);
 

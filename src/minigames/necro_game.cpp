@@ -302,14 +302,10 @@ void NecroGame::Leave(std::string_view suffix) {
     game.platform.SetTimerEnabled(TimerId::Timer1, false);
     game.ScreenMode = 1;
     if (!label.empty()) {
-        const std::string sceneLine = "scene " + label;
-        const StringList& script = game.lists.ScriptLines;
-        size_t at = 0;
-        while (at < script.size() && Trim(script[at]) != sceneLine) ++at;
-        if (at < script.size()) {
-            game.ScriptPos = static_cast<int>(at);
+        if (const std::optional<size_t> at = FindNecroEndingScene(game.lists.ScriptLines, label)) {
+            game.ScriptPos = static_cast<int>(*at);
         } else {
-            LogError("the script has no line \"" + sceneLine +
+            LogError("the script has no line \"scene " + label +
                      "\"; it goes on after \"game=necro\"");
         }
     }

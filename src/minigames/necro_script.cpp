@@ -140,4 +140,12 @@ std::string NecroEndingLabel(const StringList& triggers, std::string_view suffix
     return label;
 }
 
+std::optional<size_t> FindNecroEndingScene(const StringList& script, std::string_view label) {
+    const std::string sceneLine = "scene " + std::string(label);
+    for (size_t at = 0; at < script.size(); ++at) {
+        if (Trim(script[at]) == sceneLine) return at;
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvane

@@ -56,5 +56,8 @@ std::optional<size_t> FindNecroLabel(const StringList& lines, std::string_view t
 // menu ("_off"): of 11, 12, 13, 21, 22 and 23, the last whose trigger "NN_necro" is "1" gives
 // "NNxx_necro" + suffix. Empty when none is.
 std::string NecroEndingLabel(const StringList& triggers, std::string_view suffix);
+// The line of the main script that is "scene " and `label` once trimmed, written as it is (no
+// change of case); nothing when there is none.
+std::optional<size_t> FindNecroEndingScene(const StringList& script, std::string_view label);
 
 }  // namespace orvane

@@ -78,11 +78,16 @@ bool Matches(const CommandRule& rule, std::string_view line) {
     return false;
 }
 
-Command MatchCommand(std::string_view line) {
+const CommandRule* MatchRule(std::string_view line) {
     for (const CommandRule& rule : kTable) {
-        if (!rule.passesOn && Matches(rule, line)) return rule.command;
+        if (!rule.passesOn && Matches(rule, line)) return &rule;
     }
-    return Command::None;
+    return nullptr;
+}
+
+Command MatchCommand(std::string_view line) {
+    const CommandRule* rule = MatchRule(line);
+    return rule ? rule->command : Command::None;
 }
 
 size_t CycleBlockEnd(const StringList& lines, size_t first) {

@@ -81,8 +81,10 @@ std::span<const CommandRule> CommandTable();
 
 bool Matches(const CommandRule& rule, std::string_view trimmedLine);
 
-// The command that runs `trimmedLine`: the first entry it matches that does not pass the line
-// on; Command::None when there is none.
+// The entry that runs `trimmedLine`: the first it matches that does not pass the line on; null
+// when there is none.
+const CommandRule* MatchRule(std::string_view trimmedLine);
+// Its command; Command::None when there is none.
 Command MatchCommand(std::string_view trimmedLine);
 
 // Blocks: the lines after "set cycle " up to the line that begins "end cycle", and after

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace orvane::demo {
 namespace {
@@ -16,9 +17,16 @@ constexpr struct {
     int count;
 } kFontRanges[] = {{33, 31}, {224, 32}, {192, 32}};
 
-bool Fits(const PixelFont& font) {
+bool Fits(const PixelFont& font, std::optional<unsigned char> only = std::nullopt,
+          int baseline = 0) {
     if (!font.usable() || font.lineHeight() > kGlyphRows) return false;
+    // Above the baseline and below it, the rows of a strip.
+    if (only &&
+        (font.ascent() > baseline || font.lineHeight() - font.ascent() > kGlyphRows - baseline)) {
+        return false;
+    }
     for (const auto& range : kFontRanges) {
+        if (only && range.first != *only) continue;
         int columns = -1;  // no gap after the last glyph
         for (int i = 0; i < range.count; ++i) {
             columns += font.Glyph(static_cast<unsigned char>(range.first + i)).width + 1;
@@ -39,6 +47,22 @@ const PixelFont& PhoneLettering() {
         return std::make_unique<PixelFont>(kSmallestEm);
     }();
     return *chosen;
+}
+
+const PixelFont& PhoneFontLettering(unsigned char first) {
+    static std::map<unsigned char, const PixelFont*> chosen;
+    const PixelFont*& font = chosen[first];
+    if (!font) {
+        const int baseline = PhoneLettering().ascent();
+        font = &PhoneLettering();
+        for (int em = kLargestEm; em > PhoneLettering().pixelEm(); --em) {
+            if (Fits(LargeLettering(em), first, baseline)) {
+                font = &LargeLettering(em);
+                break;
+            }
+        }
+    }
+    return *font;
 }
 
 const PixelFont& LargeLettering(int pixelEm) {

@@ -32,8 +32,12 @@ inline constexpr Rgb kPhoneInkLit = Hex(0xFFFFFF);
 inline constexpr Rgb kPhoneDark = Hex(0x000000);
 
 // The display's lettering: the largest size at which each of the three fonts fits its picture
-// and a line its rows, chosen once.
+// and a line its rows, chosen once; the menus and titles are written in it.
 const PixelFont& PhoneLettering();
+// The lettering of one font picture, the one of `first` ("!", "а" or "А"): as large as that
+// font alone fits, so the small letters, which most of the texts are, come out a size larger
+// when they fit. Every size has its baseline on the same row, PhoneLettering's.
+const PixelFont& PhoneFontLettering(unsigned char first);
 
 // The lettering of the titles and keys, `pixelEm` high.
 const PixelFont& LargeLettering(int pixelEm);

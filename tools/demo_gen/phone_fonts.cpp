@@ -18,13 +18,14 @@ uint32_t Ink(Rgb color, float cover) {
 }
 
 Image DrawFont(unsigned char first, int count) {
-    const PixelFont& font = PhoneLettering();
+    const PixelFont& font = PhoneFontLettering(first);
+    const int ascent = PhoneLettering().ascent();
     Image image = SolidImage(kFontPictureWidth, kFontPictureHeight, MakePixel(0, 0, 0, 255));
     int x = 0;
     for (int i = 0; i < count; ++i) {
         const PixelGlyph glyph = font.Glyph(static_cast<unsigned char>(first + i));
         for (const auto& [strip, color] : {std::pair{0, kPhoneInk}, std::pair{1, kPhoneInkLit}}) {
-            const int baseline = strip * kGlyphRows + font.ascent();
+            const int baseline = strip * kGlyphRows + ascent;
             for (int gy = 0; gy < glyph.height; ++gy) {
                 for (int gx = 0; gx < glyph.width; ++gx) {
                     const int px = x + gx, py = baseline + glyph.top + gy;

@@ -14,7 +14,7 @@ namespace {
 // Narrow letters fit more of them on the display and in the 196 columns of a font picture.
 constexpr char kFamily[] = "DejaVu Sans Condensed";
 // An outer column or row whose strongest pixel is fainter than this is smoothing's fringe, not a
-// stroke: it would widen every letter by a column for nothing the eye sees.
+// stroke: a column of its own would widen every letter for little the eye sees.
 constexpr int kStrokeCoverage = 100;
 // Fainter pixels are dropped everywhere, so that what remains of a letter reads as ink.
 constexpr int kFaintestInk = 24;
@@ -60,16 +60,15 @@ PixelGlyph PixelFont::Glyph(unsigned char cp1251) const {
     const GlyphBitmap bitmap =
         library_->Render(face_, pixelEm_, {}, Cp1251ToCodePoint(static_cast<char>(cp1251)));
     if (bitmap.empty()) return out;
-    const auto cover = [&](int x, int y) {
-        const uint8_t c = bitmap.coverage[static_cast<size_t>(y) * bitmap.width + x];
-        return c >= kFaintestInk ? c : uint8_t{0};
+    const auto raw = [&](int x, int y) {
+        return static_cast<int>(bitmap.coverage[static_cast<size_t>(y) * bitmap.width + x]);
     };
     std::vector<int> columnPeak(static_cast<size_t>(bitmap.width), 0);
     std::vector<int> rowPeak(static_cast<size_t>(bitmap.height), 0);
     for (int y = 0; y < bitmap.height; ++y) {
         for (int x = 0; x < bitmap.width; ++x) {
-            columnPeak[static_cast<size_t>(x)] = std::max<int>(columnPeak[x], cover(x, y));
-            rowPeak[static_cast<size_t>(y)] = std::max<int>(rowPeak[y], cover(x, y));
+            columnPeak[static_cast<size_t>(x)] = std::max(columnPeak[x], raw(x, y));
+            rowPeak[static_cast<size_t>(y)] = std::max(rowPeak[y], raw(x, y));
         }
     }
     const auto stroke = [](int peak) { return peak >= kStrokeCoverage; };
@@ -82,17 +81,34 @@ PixelGlyph PixelFont::Glyph(unsigned char cp1251) const {
         static_cast<int>(std::find_if(rowPeak.begin(), rowPeak.end(), stroke) - rowPeak.begin());
     const int y1 =
         static_cast<int>(rowPeak.rend() - std::find_if(rowPeak.rbegin(), rowPeak.rend(), stroke));
+    // A faint outer column or row is folded into its neighbour rather than dropped: a stem that
+    // the hinting left between two columns (the stem of "к") keeps all its ink, in one column.
+    const int boxWidth = x1 - x0, boxHeight = y1 - y0;
+    std::vector<int> box(static_cast<size_t>(boxWidth) * boxHeight, 0);
+    for (int y = 0; y < bitmap.height; ++y) {
+        for (int x = 0; x < bitmap.width; ++x) {
+            const int bx = std::clamp(x, x0, x1 - 1) - x0, by = std::clamp(y, y0, y1 - 1) - y0;
+            int& cell = box[static_cast<size_t>(by) * boxWidth + bx];
+            cell = std::min(255, cell + raw(x, y));
+        }
+    }
+    const auto cover = [&](int bx, int by) {
+        const int c = box[static_cast<size_t>(by) * boxWidth + bx];
+        return static_cast<uint8_t>(c >= kFaintestInk ? c : 0);
+    };
     std::vector<int> columns;
-    for (int x = x0; x < x1; ++x) {
-        if (columnPeak[static_cast<size_t>(x)] > 0) columns.push_back(x);
+    for (int bx = 0; bx < boxWidth; ++bx) {
+        bool inked = false;
+        for (int by = 0; by < boxHeight; ++by) inked = inked || cover(bx, by) > 0;
+        if (inked) columns.push_back(bx);
     }
     out.width = static_cast<int>(columns.size());
-    out.height = y1 - y0;
+    out.height = boxHeight;
     out.top = y0 - bitmap.top;
     out.cover.assign(static_cast<size_t>(out.width) * out.height, 0);
     for (int i = 0; i < out.width; ++i) {
-        for (int y = 0; y < out.height; ++y) {
-            out.cover[static_cast<size_t>(y) * out.width + i] = cover(columns[i], y0 + y);
+        for (int by = 0; by < out.height; ++by) {
+            out.cover[static_cast<size_t>(by) * out.width + i] = cover(columns[i], by);
         }
     }
     return out;

@@ -42,9 +42,9 @@ public:
     int pixelEm() const { return pixelEm_; }
 
     // The character of that Windows-1251 code. The faint fringe that smoothing leaves beside a
-    // letter's outer strokes is cut off, and an empty column inside a letter (between the two
-    // ticks of a quotation mark) is closed up: every letter is one run of inked columns, as
-    // narrow as its strokes.
+    // letter's outer strokes is folded into them, and an empty column inside a letter (between
+    // the two ticks of a quotation mark) is closed up: every letter is one run of inked columns,
+    // as narrow as its strokes.
     PixelGlyph Glyph(unsigned char cp1251) const;
 
     // Rows from the top of a line to the baseline: the tallest letter of the phone's fonts

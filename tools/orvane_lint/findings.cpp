@@ -33,7 +33,19 @@ void Findings::Print(std::FILE* out) const {
 }
 
 std::string Quoted(std::string_view cp1251) {
-    return "\"" + Cp1251ToUtf8(cp1251) + "\"";
+    // Control bytes are shown as codes, so that a damaged file cannot garble the report.
+    std::string quoted = "\"";
+    for (char c : cp1251) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", byte);
+            quoted += code;
+        } else {
+            quoted += Cp1251ToUtf8(std::string_view(&c, 1));
+        }
+    }
+    return quoted + "\"";
 }
 
 }  // namespace orvane::lint

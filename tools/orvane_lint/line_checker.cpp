@@ -10,9 +10,7 @@ namespace orvane::lint {
 bool LineChecker::Number(std::string_view text, std::string_view what) {
     if (ParseDecimal(text)) return true;
     if (text.empty()) {
-        Error(std::string(what) +
-              " has no number (a value read up to a blank must have one "
-              "after it)");
+        Error(std::string(what) + " has no number (a value that ends the line reads as empty)");
     } else {
         Error(std::string(what) + " " + Quoted(text) + " is not a number");
     }

@@ -36,8 +36,8 @@ public:
 
     StringList NecroLines;
     int NecroPos = 0;
-    int NecroState = kMainMenu;
-    int NecroMenuItem = 1;
+    int NecroState = 0;  // 0 until the game first starts
+    int NecroMenuItem = 0;
     int NecroOption = 0;  // 1..3 on a choice screen; 1 leave, 2 go back on the pause menu
     std::array<std::string, kMaxOptions> NecroOptions;  // "TEXT//LABEL"; empty: no option
     int NecroKey = 0;

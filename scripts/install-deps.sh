@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev libpixman-1-dev
     xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra
     espeak-ng espeak-ng-data
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -73,17 +73,16 @@ public:
     // The mini-games of "game=".
     bool StartMiniGame(std::string_view line) override;
     CodePuzzle codePuzzle{shell};
-    ScreenRouter screens{shell, codePuzzle};
+    CardTableScreen cardTable{shell};
+    ScreenRouter screens{shell, codePuzzle, cardTable};
 
     // Where the player's settings are kept between runs; none: they are not kept. Set before
     // Start().
     std::optional<std::filesystem::path> settingsFile;
 
 private:
-    // The phone game and the card table arrive with their own work; until then "game=necro" and
-    // "game=cards" only stop the script.
+    // The phone game arrives with its own work; until then "game=necro" only stops the script.
     void StartNecro() {}
-    void StartCards() {}
 
     void LoadScriptLists();
     void ReloadPlaylist();

@@ -6,7 +6,7 @@ bool Engine::StartMiniGame(std::string_view line) {
     const std::string_view game = line.substr(std::string_view("game=").size());
     if (game == "code") return codePuzzle.Start();
     if (game == "necro") StartNecro();
-    if (game == "cards") StartCards();
+    if (game == "cards") cardTable.StartFromScript();
     return true;
 }
 

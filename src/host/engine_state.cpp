@@ -46,6 +46,9 @@ std::string Engine::StateDumpText() const {
     dump.Set("code_key", codePuzzle.CodeKey);
     const auto& shown = codePuzzle.CodeShown;
     dump.Set("code_shown", shown[0] + "|" + shown[1] + "|" + shown[2]);
+    for (const auto& [key, value] : CardDumpValues(cardTable.game, cardTable.fields)) {
+        dump.Set(key, value);
+    }
     for (const StageItem& item : stage.StageItems) dump.Section("stage").push_back(item.Format());
     for (const StageMove& move : stage.MoveList) dump.Section("moves").push_back(move.Format());
     for (const StageFade& fade : stage.FadeEffects) dump.Section("fades").push_back(fade.Format());

@@ -2,6 +2,7 @@
 // hook. It sits here, above the mini-games, so that it reaches the shell's screens and theirs.
 #pragma once
 
+#include "minigames/card_table_screen.h"
 #include "minigames/code_puzzle.h"
 #include "shell/screen_hooks.h"
 #include "shell/shell.h"
@@ -10,7 +11,8 @@ namespace orvane {
 
 class ScreenRouter : public ScreenHooks {
 public:
-    ScreenRouter(Shell& shell, CodePuzzle& codePuzzle) : shell_(shell), codePuzzle_(codePuzzle) {}
+    ScreenRouter(Shell& shell, CodePuzzle& codePuzzle, CardTableScreen& cards)
+        : shell_(shell), codePuzzle_(codePuzzle), cards_(cards) {}
 
     // Menus and options.
     void MainMenuHover(int x, int y) override { shell_.menu.MainMenuHover(x, y); }
@@ -44,9 +46,18 @@ public:
     void CodePuzzleHover(int x, int y) override { codePuzzle_.Hover(x, y); }
     void CodePuzzleClick(int, int) override { codePuzzle_.Click(); }
 
+    // The card table and its play-again question.
+    void CardsClick(int x, int y) override { cards_.MouseDown(x, y); }
+    void CardsHover(int x, int y) override { cards_.MouseMove(x, y); }
+    bool CardBeingDragged() const override { return cards_.Dragging(); }
+    void CardDrop(int x, int y) override { cards_.Drop(x, y); }
+    void StartCardsFromMenu() override { cards_.StartFromMenu(); }
+    bool ResumeAfterGameMenu(int mode) override { return cards_.ComeBack(mode); }
+
 private:
     Shell& shell_;
     CodePuzzle& codePuzzle_;
+    CardTableScreen& cards_;
 };
 
 }  // namespace orvane

@@ -80,12 +80,14 @@ void GameMenuScreen::Open() {
     LoadInto(game, *back, kMenuPicture);
     LoadInto(game, panels, kPanelsPicture);
     Present(game.slots, game.platform);
+    openedFrom_ = game.ScreenMode;
     game.ScreenMode = 40;
     game.MenuHoverItem = 0;
 }
 
 void GameMenuScreen::Close() {
     GameState& game = shell_.game;
+    if (shell_.input.screens().ResumeAfterGameMenu(openedFrom_)) return;
     Surface* back = game.slots.Get(kSlotBackBuffer);
     const Surface* kept = game.slots.Get(kSlotGameScreen);
     if (back && kept) CopyRect(*back, 0, 0, *kept);
@@ -139,6 +141,7 @@ void GameMenuScreen::Resume() {
     GameState& game = shell_.game;
     Close();
     game.thumbnailBmp.clear();
+    if (game.ScreenMode != 1) return;  // a mini-game came back, not the dialogue
     TextState& text = game.text;
     // While the typewriter runs, the copy of the screen holds the lines typed so far (they are
     // drawn into the frame, not onto the window), so typing goes on over a complete panel.

@@ -13,7 +13,8 @@ public:
 
     // The right button in mode 1, or Esc on a screen that allows it.
     void Open();
-    // Esc in mode 40: back to the game screen as it was, the dialogue left as it stands.
+    // Esc in mode 40: back to the game screen as it was, the dialogue left as it stands. A card
+    // table comes back to its own mode; every other screen goes on as a scene.
     void Close();
 
     // Mode 40: the hover sets MenuHoverItem and its marker; the click acts on MenuHoverItem.
@@ -36,6 +37,7 @@ private:
     void QuitPanelThirdButton();
 
     Shell& shell_;
+    int openedFrom_ = 1;  // the screen mode under the menu
 };
 
 }  // namespace orvane

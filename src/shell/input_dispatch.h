@@ -25,6 +25,9 @@ public:
     // Timer5: the lock is over.
     void UnlockClicks();
 
+    // The screens of every mode, for the shell's steps that open or return to one of them.
+    ScreenHooks& screens() { return screens_; }
+
 private:
     void SceneClick();
     void RepaintTextPanel();

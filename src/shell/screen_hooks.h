@@ -44,6 +44,12 @@ public:
 
     virtual void OpenGameMenu() {}
     virtual void CloseGameMenu() {}
+
+    // Screens above the shell that the shell opens or returns to.
+    virtual void StartCardsFromMenu() {}  // the main menu's "cards"
+    // The in-game menu closes over the screen of `mode` it was opened from: true when that
+    // screen came back, false when the game goes on as a scene.
+    virtual bool ResumeAfterGameMenu(int /*mode*/) { return false; }
 };
 
 }  // namespace orvane

@@ -75,8 +75,8 @@ public:
     void OpenLoadScreenFromMenu() { load.Open(); }
     // "gallery" of the main menu.
     void OpenGallery() { gallery.Open(); }
-    // Main-menu actions whose screens arrive with later work; until then they do nothing.
-    void StartCardsFromMenu() {}  // "cards": a card game from the menu
+    // "cards" of the main menu: a card game, on a screen above the shell.
+    void StartCardsFromMenu() { input.screens().StartCardsFromMenu(); }
 };
 
 }  // namespace orvane

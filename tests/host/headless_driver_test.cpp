@@ -42,6 +42,10 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "scroll=0:0:0\ncursor=\ncarousel=0 0 0\nselected_save=\nload_hover_button=0\n"
               "gallery_middle_open=0\njournal_hover_button=0\n"
               "code_solved=0\ncode_entry=\ncode_answer=\ncode_key=0\ncode_shown=||\n"
+              "card_active=0\ncard_trump=0\ncard_acting=1\ncard_defender=2\ncard_selected=111\n"
+              "card_dragging=0\ncard_button_hover=0\ncard_replays=0\ncard_hand1=\ncard_hand2=\n"
+              "card_hand3=\ncard_talon=- - - - - - - - - - - - - - - - - -\n"
+              "card_attack=- - - - - -\ncard_defence=- - - - - -\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"
               "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n[menu]\n[interface]\n");

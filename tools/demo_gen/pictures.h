@@ -103,6 +103,33 @@ Image DrawChapterMenuSeaLit();
 Image DrawChapterMenuBackLit();
 Image DrawChapterMenuScreenLit();
 
+// The card table: the 36 faces (860 x 537) and the back (54 x 77) of the deck; the felt laid
+// over the scene (1024 x 298); the room behind a game from the main menu (1024 x 768, the top
+// 570 rows shown); the opponents' portraits (166 x 87, Boris on the left, Anna on the right);
+// the trump plaque (166 x 87) and the strip of trump icons and role labels (824 x 40); the talon
+// counter's plate (200 x 32), label and digits (166 x 87 each); the command button's six states
+// (996 x 32); "your turn" (166 x 87); the ends of a game and the unused green notice (200 x 32);
+// the play-again question, plain and with yes or no lit (1024 x 768).
+Image DrawCardFaces();
+Image DrawCardBack();
+Image DrawCardTableFelt();
+Image DrawCardRoom();
+Image DrawBorisPortrait();
+Image DrawAnnaPortrait();
+Image DrawTrumpPlaque();
+Image DrawTrumpIconsAndRoles();
+Image DrawTalonPlate();
+Image DrawTalonLabel();
+Image DrawTalonDigits();
+Image DrawCardCommands();
+Image DrawYourTurn();
+Image DrawYouWin();
+Image DrawYouLose();
+Image DrawTakeGreen();
+Image DrawPlayAgainQuestion();
+Image DrawPlayAgainYesLit();
+Image DrawPlayAgainNoLit();
+
 // The lookout: the coast twice the screen's width (2048 x 768), the strip along the bottom
 // (1024 x 60) and the compass (64 x 64) of its interface.
 Image DrawPanoramaBackground();

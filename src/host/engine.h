@@ -74,16 +74,14 @@ public:
     bool StartMiniGame(std::string_view line) override;
     CodePuzzle codePuzzle{shell};
     CardTableScreen cardTable{shell};
-    ScreenRouter screens{shell, codePuzzle, cardTable};
+    NecroGame necro{shell};
+    ScreenRouter screens{shell, codePuzzle, cardTable, necro};
 
     // Where the player's settings are kept between runs; none: they are not kept. Set before
     // Start().
     std::optional<std::filesystem::path> settingsFile;
 
 private:
-    // The phone game arrives with its own work; until then "game=necro" only stops the script.
-    void StartNecro() {}
-
     void LoadScriptLists();
     void ReloadPlaylist();
 

@@ -35,6 +35,7 @@ void Engine::OnTimer(TimerId timer) {
             sound.MusicTick();
             break;
         case TimerId::NecroTimer1:
+            necro.TypingTick();
             break;
     }
 }

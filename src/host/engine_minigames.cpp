@@ -5,7 +5,7 @@ namespace orvane {
 bool Engine::StartMiniGame(std::string_view line) {
     const std::string_view game = line.substr(std::string_view("game=").size());
     if (game == "code") return codePuzzle.Start();
-    if (game == "necro") StartNecro();
+    if (game == "necro") return necro.Start();
     if (game == "cards") cardTable.StartFromScript();
     return true;
 }

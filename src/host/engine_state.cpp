@@ -40,6 +40,16 @@ std::string Engine::StateDumpText() const {
              galleryShown ? shell.gallery.LoadHoverButton : shell.load.LoadHoverButton);
     dump.Set("gallery_middle_open", shell.gallery.GalleryMiddleOpen);
     dump.Set("journal_hover_button", shell.journal.JournalHoverButton);
+    dump.Set("necro_state", necro.NecroState);
+    dump.Set("necro_pos", necro.NecroPos);
+    dump.Set("necro_menu_item", necro.NecroMenuItem);
+    dump.Set("necro_option", necro.NecroOption);
+    dump.Set("necro_key", necro.NecroKey);
+    dump.Set("necro_text", necro.NecroText());
+    dump.Set("necro_last_sound", necro.NecroLastSound);
+    const auto& options = necro.NecroOptions;
+    dump.Set("necro_options", options[0] + "|" + options[1] + "|" + options[2]);
+    dump.Section("necro") = necro.NecroLines;
     dump.Set("code_solved", codePuzzle.CodeSolved);
     dump.Set("code_entry", codePuzzle.CodeEntry);
     dump.Set("code_answer", codePuzzle.CodeAnswer);

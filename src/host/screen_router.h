@@ -4,6 +4,7 @@
 
 #include "minigames/card_table_screen.h"
 #include "minigames/code_puzzle.h"
+#include "minigames/necro_game.h"
 #include "shell/screen_hooks.h"
 #include "shell/shell.h"
 
@@ -11,8 +12,8 @@ namespace orvane {
 
 class ScreenRouter : public ScreenHooks {
 public:
-    ScreenRouter(Shell& shell, CodePuzzle& codePuzzle, CardTableScreen& cards)
-        : shell_(shell), codePuzzle_(codePuzzle), cards_(cards) {}
+    ScreenRouter(Shell& shell, CodePuzzle& codePuzzle, CardTableScreen& cards, NecroGame& necro)
+        : shell_(shell), codePuzzle_(codePuzzle), cards_(cards), necro_(necro) {}
 
     // Menus and options.
     void MainMenuHover(int x, int y) override { shell_.menu.MainMenuHover(x, y); }
@@ -46,6 +47,10 @@ public:
     void CodePuzzleHover(int x, int y) override { codePuzzle_.Hover(x, y); }
     void CodePuzzleClick(int, int) override { codePuzzle_.Click(); }
 
+    // The phone game.
+    void NecroHover(int x, int y) override { necro_.Hover(x, y); }
+    void NecroClick(int x, int y) override { necro_.Click(x, y); }
+
     // The card table and its play-again question.
     void CardsClick(int x, int y) override { cards_.MouseDown(x, y); }
     void CardsHover(int x, int y) override { cards_.MouseMove(x, y); }
@@ -58,6 +63,7 @@ private:
     Shell& shell_;
     CodePuzzle& codePuzzle_;
     CardTableScreen& cards_;
+    NecroGame& necro_;
 };
 
 }  // namespace orvane

@@ -11,13 +11,16 @@ constexpr const char* kKeys[] = {
     "voice",       "effect",     "sound_volume", "music_volume", "presents",
     "hover_name",  "menu_hover_item", "options_from_game", "interface_shown", "scroll",
     "cursor",      "carousel",   "selected_save", "load_hover_button", "gallery_middle_open",
-    "journal_hover_button", "code_solved", "code_entry", "code_answer", "code_key", "code_shown",
+    "journal_hover_button",
+    "necro_state", "necro_pos", "necro_menu_item", "necro_option", "necro_key", "necro_text",
+    "necro_last_sound", "necro_options",
+    "code_solved", "code_entry", "code_answer", "code_key", "code_shown",
     "card_active", "card_trump", "card_acting", "card_defender", "card_selected", "card_dragging",
     "card_button_hover", "card_replays", "card_hand1", "card_hand2", "card_hand3", "card_talon",
     "card_attack", "card_defence",
 };
 constexpr const char* kSections[] = {"stage", "moves", "fades", "cycles", "triggers",
-                                     "names", "saves", "menu",  "interface"};
+                                     "names", "saves", "menu",  "interface", "necro"};
 
 std::string Escape(const std::string& cp1251) {
     std::string out;

@@ -41,6 +41,8 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "hover_name=\nmenu_hover_item=0\noptions_from_game=0\ninterface_shown=0\n"
               "scroll=0:0:0\ncursor=\ncarousel=0 0 0\nselected_save=\nload_hover_button=0\n"
               "gallery_middle_open=0\njournal_hover_button=0\n"
+              "necro_state=0\nnecro_pos=0\nnecro_menu_item=0\nnecro_option=0\nnecro_key=0\n"
+              "necro_text=\nnecro_last_sound=\nnecro_options=||\n"
               "code_solved=0\ncode_entry=\ncode_answer=\ncode_key=0\ncode_shown=||\n"
               "card_active=0\ncard_trump=0\ncard_acting=1\ncard_defender=2\ncard_selected=111\n"
               "card_dragging=0\ncard_button_hover=0\ncard_replays=0\ncard_hand1=\ncard_hand2=\n"
@@ -48,7 +50,7 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "card_attack=- - - - - -\ncard_defence=- - - - - -\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"
-              "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n[menu]\n[interface]\n");
+              "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n[menu]\n[interface]\n[necro]\n");
 
     FILE* file = std::fopen((work / "frame.png").c_str(), "rb");
     ASSERT_NE(file, nullptr);

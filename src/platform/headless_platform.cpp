@@ -64,11 +64,13 @@ WallTime HeadlessPlatform::WallClock() const {
 
 void HeadlessPlatform::Sleep(int ms) {
     if (ms > 0) clock_ += static_cast<uint64_t>(ms);
+    if (watcher_) watcher_->OnEngineSlept();
 }
 
 void HeadlessPlatform::Present(const Image& frame) {
     lastFrame_ = frame;
     ++presents_;
+    if (watcher_) watcher_->OnLoopProgress();
 }
 
 void HeadlessPlatform::SetCursor(const Image& picture, int hotX, int hotY) {
@@ -94,50 +96,64 @@ bool HeadlessPlatform::LoadEventText(const std::string& text, const std::string&
     origin_ = origin;
     int lineNumber = 0;
     for (const std::string& raw : SplitTextFileLines(text)) {
-        ++lineNumber;
-        std::string line = raw.substr(0, raw.find('#'));
-        std::istringstream words(line);
         Event event;
-        event.line = lineNumber;
-        if (!(words >> event.verb)) continue;
-        const Verb* verb = nullptr;
-        for (const Verb& candidate : kVerbs) {
-            if (event.verb == candidate.name) verb = &candidate;
-        }
-        const std::string where = origin + ":" + std::to_string(lineNumber) + ": ";
-        if (!verb) {
-            error = where + "unknown event \"" + event.verb + "\"";
-            return false;
-        }
-        for (int i = 0; i < verb->numbers; ++i) {
-            std::string word;
-            std::optional<int32_t> value;
-            if (words >> word) value = ParseDecimal(word);
-            if (!value || *value < 0) {
-                error = where + "\"" + event.verb + "\" needs " + std::to_string(verb->numbers) +
-                        " numbers of zero or more";
-                return false;
-            }
-            event.numbers.push_back(*value);
-        }
-        if (verb->takesWord) words >> event.word;
-        std::string extra;
-        if ((verb->wordNeeded && event.word.empty()) || (words >> extra)) {
-            error = where + "cannot read \"" + std::string(Trim(line)) + "\"";
-            return false;
-        }
-        MouseButton button;
-        if ((event.verb == "down" || event.verb == "up" || event.verb == "click") &&
-            !ParseButton(event.word, button)) {
-            error = where + "unknown button \"" + event.word + "\"";
-            return false;
-        }
-        if (event.verb == "key" && KeyCodeFromName(event.word) == 0) {
-            error = where + "unknown key \"" + event.word + "\"";
-            return false;
-        }
-        events_.push_back(std::move(event));
+        if (!ParseEventLine(raw, ++lineNumber, event, error)) return false;
+        if (!event.verb.empty()) events_.push_back(std::move(event));
     }
+    return true;
+}
+
+bool HeadlessPlatform::ParseEventLine(const std::string& raw, int lineNumber, Event& event,
+                                      std::string& error) const {
+    std::string line = raw.substr(0, raw.find('#'));
+    std::istringstream words(line);
+    event.line = lineNumber;
+    if (!(words >> event.verb)) return true;
+    const Verb* verb = nullptr;
+    for (const Verb& candidate : kVerbs) {
+        if (event.verb == candidate.name) verb = &candidate;
+    }
+    const std::string where = origin_ + ":" + std::to_string(lineNumber) + ": ";
+    if (!verb) {
+        error = where + "unknown event \"" + event.verb + "\"";
+        return false;
+    }
+    for (int i = 0; i < verb->numbers; ++i) {
+        std::string word;
+        std::optional<int32_t> value;
+        if (words >> word) value = ParseDecimal(word);
+        if (!value || *value < 0) {
+            error = where + "\"" + event.verb + "\" needs " + std::to_string(verb->numbers) +
+                    " numbers of zero or more";
+            return false;
+        }
+        event.numbers.push_back(*value);
+    }
+    if (verb->takesWord) words >> event.word;
+    std::string extra;
+    if ((verb->wordNeeded && event.word.empty()) || (words >> extra)) {
+        error = where + "cannot read \"" + std::string(Trim(line)) + "\"";
+        return false;
+    }
+    MouseButton button;
+    if ((event.verb == "down" || event.verb == "up" || event.verb == "click") &&
+        !ParseButton(event.word, button)) {
+        error = where + "unknown button \"" + event.word + "\"";
+        return false;
+    }
+    if (event.verb == "key" && KeyCodeFromName(event.word) == 0) {
+        error = where + "unknown key \"" + event.word + "\"";
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessPlatform::PlayLine(EventHandler& handler, const std::string& line,
+                                std::string& error) {
+    Event event;
+    if (!ParseEventLine(line, 0, event, error)) return false;
+    if (event.verb.empty() || event.verb == "quit" || quitRequested_) return true;
+    Dispatch(handler, event);
     return true;
 }
 
@@ -148,6 +164,7 @@ void HeadlessPlatform::AdvanceTo(EventHandler& handler, uint64_t time) {
         const uint64_t dueTime = *timers_.NextDueTime();
         if (dueTime > clock_) clock_ = dueTime;
         timers_.MarkFired(*due, clock_);
+        if (watcher_) watcher_->OnLoopProgress();
         handler.OnTimer(*due);
     }
     if (time > clock_) clock_ = time;
@@ -157,6 +174,7 @@ void HeadlessPlatform::Dispatch(EventHandler& handler, const Event& event) {
     const std::vector<int>& n = event.numbers;
     MouseButton button = MouseButton::Left;
     ParseButton(event.word, button);
+    if (watcher_) watcher_->OnLoopProgress();
     if (event.verb == "wait") {
         AdvanceTo(handler, clock_ + static_cast<uint64_t>(n[0]));
     } else if (event.verb == "move") {

@@ -42,6 +42,23 @@ public:
     // Lines of event text (for tests); `origin` names them in messages.
     bool LoadEventText(const std::string& text, const std::string& origin, std::string& error);
 
+    // Plays one line of event text at once, as if it came next in an event file; "quit" and
+    // lines after a quit request do nothing. False, with the reason, for a line that cannot
+    // be read.
+    bool PlayLine(EventHandler& handler, const std::string& line, std::string& error);
+
+    // Hears when the event loop moves on and when the engine blocks, so that a driver can tell
+    // an engine stuck in a loop of waits from one that plays. Null: nobody listens.
+    class Watcher {
+    public:
+        virtual ~Watcher() = default;
+        // A frame was presented, or the loop hands over a timer or an event.
+        virtual void OnLoopProgress() = 0;
+        // The engine blocked in a wait of its own (the clock has advanced already).
+        virtual void OnEngineSlept() = 0;
+    };
+    void SetWatcher(Watcher* watcher) { watcher_ = watcher; }
+
     // Advances the virtual clock to `time`, firing the timers that fall due in time order.
     void AdvanceTo(EventHandler& handler, uint64_t time);
 
@@ -65,6 +82,9 @@ private:
         std::string word;  // button, key name, or file
         int line = 0;
     };
+    // An empty verb: the line holds no event.
+    bool ParseEventLine(const std::string& raw, int lineNumber, Event& event,
+                        std::string& error) const;
     void Dispatch(EventHandler& handler, const Event& event);
 
     uint64_t clock_ = 0;
@@ -79,6 +99,7 @@ private:
     bool fullscreen_ = false;
     HeadlessAudioDevice audio_{[this] { return clock_; }};
     bool succeeded_ = true;
+    Watcher* watcher_ = nullptr;
 };
 
 // The Windows key code of a key name of the event file; 0 when unknown.

@@ -5,6 +5,7 @@
 
 #include "host/engine.h"
 #include "host/options.h"
+#include "host/soak_run.h"
 #include "platform/headless_platform.h"
 #include "platform/sdl_platform.h"
 
@@ -45,6 +46,19 @@ int main(int argc, char** argv) {
         return kExitStartFailed;
     }
 
+    if (options.soakSeconds) {
+        SoakSettings soak;
+        soak.folders = folders;
+        if (options.configFile) soak.settingsFile = configFile;
+        soak.seconds = *options.soakSeconds;
+        soak.seed = options.seed.value_or(1);
+        // A clock fixed at start, so that the events written replay with the same clock.
+        soak.wallClockStart = options.clock.value_or(RealLocalTimeAsUtc());
+        soak.keepEvents = options.keepEvents;
+        soak.stateOut = options.stateOut;
+        return RunSoak(soak);
+    }
+
     std::unique_ptr<Platform> platform;
     HeadlessPlatform* headless = nullptr;
     if (options.headless) {
@@ -70,6 +84,10 @@ int main(int argc, char** argv) {
         return kExitStartFailed;
     }
     platform->Run(engine);
+    if (options.stateOut && !engine.WriteStateDump(options.stateOut->string())) {
+        engine.FormDestroy();
+        return kExitStartFailed;
+    }
     engine.FormDestroy();
     if (headless && options.audioOut && !headless->recordingAudio().StopRecording(error)) {
         std::fprintf(stderr, "orvane: %s\n", error.c_str());

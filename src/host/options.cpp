@@ -1,5 +1,6 @@
 #include "host/options.h"
 
+#include "base/decimal.h"
 #include "base/wall_time.h"
 
 namespace orvane {
@@ -41,13 +42,37 @@ bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& opt
                         "\"";
                 return false;
             }
+        } else if (arg == "--soak" || arg == "--seed") {
+            std::string text;
+            if (!value(text)) return false;
+            const std::optional<int32_t> number = ParseDecimal(text);
+            if (!number || *number < 0 || text.find_first_not_of("0123456789") != std::string::npos) {
+                error = arg + " wants a whole number of zero or more, not \"" + text + "\"";
+                return false;
+            }
+            if (arg == "--soak") options.soakSeconds = *number;
+            else options.seed = static_cast<uint64_t>(*number);
+        } else if (arg == "--keep-events") {
+            if (!value(options.keepEvents)) return false;
+        } else if (arg == "--state-out") {
+            if (!value(options.stateOut)) return false;
         } else {
             error = "unknown option " + arg;
             return false;
         }
     }
-    if ((options.eventsFile || options.audioOut || options.clock) && !options.headless) {
-        error = "--events, --audio-out and --clock work with --headless only";
+    if ((options.eventsFile || options.audioOut || options.clock || options.soakSeconds ||
+         options.stateOut) &&
+        !options.headless) {
+        error = "--events, --soak, --audio-out, --clock and --state-out work with --headless only";
+        return false;
+    }
+    if (options.soakSeconds && (options.eventsFile || options.audioOut)) {
+        error = "--soak plays by itself: it takes neither --events nor --audio-out";
+        return false;
+    }
+    if ((options.seed || options.keepEvents) && !options.soakSeconds) {
+        error = "--seed and --keep-events go with --soak";
         return false;
     }
     return true;
@@ -68,6 +93,14 @@ Options:
   --events FILE    with --headless: play the events of FILE (wait MS, move X Y, down/up/click
                    X Y [left|right|middle], drag X1 Y1 X2 Y2, key NAME, shot FILE.png,
                    state FILE, quit)
+  --soak SECONDS   with --headless: play the game with random input for SECONDS of virtual
+                   time; a crash, a sanitizer report, an endless loop or a leaked file
+                   descriptor ends it with status 1 and the events that lead there written
+                   beside the player's files; else it prints the virtual and real time taken
+  --seed N         the random input of --soak (default 1)
+  --keep-events FILE
+                   with --soak: write its events to FILE, also when nothing went wrong
+  --state-out FILE with --headless: write the state dump when the run ends
   --audio-out FILE with --headless: write the sound the game made as a WAV file
   --clock "YYYY-MM-DD HH:MM:SS"
                    with --headless: the wall clock at start (default: the real time), which

@@ -20,6 +20,10 @@ struct LaunchOptions {
     std::optional<std::filesystem::path> eventsFile;
     std::optional<std::filesystem::path> audioOut;  // headless: the mixed sound as a WAV file
     std::optional<int64_t> clock;  // headless: the wall clock at start, seconds since 1970 (UTC)
+    std::optional<int64_t> soakSeconds;  // headless: random play for this long of virtual time
+    std::optional<uint64_t> seed;        // of the random play
+    std::optional<std::filesystem::path> keepEvents;  // the random play's events, always
+    std::optional<std::filesystem::path> stateOut;    // headless: the state dump at the end
 };
 
 // False with a message for a command line that cannot be understood.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/engine.h"
+#include "host/installed_demo.h"
 #include "host/options.h"
 #include "host/soak_run.h"
 #include "platform/headless_platform.h"
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path configFile = options.configFile.value_or(DefaultConfigFile(getenv));
     const ConfigValues config = ReadConfigFile(configFile);
     std::error_code ec;
+    PlayInstalledDemoWhenNoGame(config, options.folders, std::filesystem::current_path(ec),
+                                argv[0]);
     const GameFolders folders = ResolveGameFolders(config, options.folders,
                                                    std::filesystem::current_path(ec),
                                                    DefaultPlayerDataDir(getenv));

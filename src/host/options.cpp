@@ -85,7 +85,8 @@ Plays the game in the game folder: its scripts and pictures in "Orvane.pak" (or 
 beside it) and its voices in "Sounds.pak".
 
 Options:
-  --game-dir DIR   the game folder (default: "Path" of orvane.ini, else the current folder)
+  --game-dir DIR   the game folder (default: "Path" of orvane.ini, else the current folder
+                   when it holds a game, else the demo installed with orvane)
   --cd-dir DIR     the folder that holds "Sounds.pak" (default: "CD_Path" of orvane.ini,
                    else the game folder)
   --config FILE    read FILE instead of $XDG_CONFIG_HOME/orvane/orvane.ini

@@ -31,6 +31,7 @@ bool NecroGame::Start() {
     NecroLines = std::move(lines);
     ClearStage(game, ClearKind::All);
     NecroOptions = {};
+    optionCount_ = 0;
     NecroOption = 0;
     NecroKey = 0;
     typing_.Clear();
@@ -48,12 +49,6 @@ bool NecroGame::Start() {
     DrawMainMenu();
     Show();
     return true;
-}
-
-int NecroGame::optionCount() const {
-    int count = 0;
-    while (count < kMaxOptions && !NecroOptions[static_cast<size_t>(count)].empty()) ++count;
-    return count;
 }
 
 void NecroGame::Click(int x, int y) {
@@ -217,6 +212,7 @@ bool NecroGame::PastTheEnd(size_t line) const {
 void NecroGame::ShowNecroScreen(size_t from) {
     GameState& game = shell_.game;
     NecroOptions = {};
+    optionCount_ = 0;
     NecroState = kTextScreen;
     typing_.Clear();
     game.platform.SetTimerEnabled(TimerId::NecroTimer1, false);
@@ -244,14 +240,14 @@ void NecroGame::ShowNecroScreen(size_t from) {
 
 bool NecroGame::ReadChoices() {
     NecroOptions = {};
-    int count = 0;
-    while (count < kMaxOptions && static_cast<size_t>(NecroPos) < NecroLines.size() &&
+    optionCount_ = 0;
+    while (optionCount_ < kMaxOptions && static_cast<size_t>(NecroPos) < NecroLines.size() &&
            IsNecroChoiceLine(NecroLines[static_cast<size_t>(NecroPos)])) {
-        NecroOptions[static_cast<size_t>(count++)] =
+        NecroOptions[static_cast<size_t>(optionCount_++)] =
             NecroChoiceOf(NecroLines[static_cast<size_t>(NecroPos)]);
         ++NecroPos;
     }
-    if (count == 0) return false;
+    if (optionCount_ == 0) return false;
     NecroOption = 1;
     NecroState = kChoiceScreen;
     DrawOptions();

@@ -45,7 +45,7 @@ public:
     // The right key switches the phone's sounds off and on again.
     bool soundOn = true;
     const std::string& NecroText() const { return typing_.NecroText(); }
-    int optionCount() const;
+    int optionCount() const { return optionCount_; }
 
 private:
     struct Placed {
@@ -100,7 +100,8 @@ private:
     NecroTyping typing_;
     Placed first_, second_;
     bool hasSecond_ = false;
-    Rect litArea_;  // where the lit key lies on the phone
+    Rect litArea_;         // where the lit key lies on the phone
+    int optionCount_ = 0;  // of the choice screen shown last
 };
 
 }  // namespace orvane

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the game and the tests need. As root it runs apt-get;
 # otherwise it prints the one command to run and stops. espeak-ng, with the Russian voice in its
 # data, speaks the demo game's voices when the demo is built; the condensed DejaVu face of
-# fonts-dejavu-extra letters the phone game's small display.
+# fonts-dejavu-extra letters the phone game's small display. dpkg-dev and file let CPack work out
+# the Debian package's dependencies.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
     xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra
     espeak-ng espeak-ng-data
     clang libclang-rt-dev
+    dpkg-dev file
 )
 
 missing=()

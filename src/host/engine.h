@@ -19,6 +19,7 @@
 #include "script/interpreter.h"
 #include "script/script_hooks.h"
 #include "script/script_files.h"
+#include "shell/comfort_input.h"
 #include "shell/input_dispatch.h"
 #include "shell/save_folder.h"
 #include "shell/shell.h"
@@ -39,6 +40,9 @@ public:
     void FormMouseMove(int x, int y) override;
     void FormMouseUp(MouseButton button, int x, int y) override;
     void FormKeyDown(int key) override;
+    void FormKeyUp(int key) override { comforts.KeyUp(key); }
+    void OnWheel(int notches) override { comforts.Wheel(notches); }
+    void OnSkipButton(bool held) override { comforts.SkipButton(held); }
     void OnTimer(TimerId timer) override;
     void FormPaint() override;
     void OnMinimize() override;
@@ -50,6 +54,8 @@ public:
     // The screens' input goes through `screens`, which is made further down: only its address is
     // taken here.
     InputDispatch input{*this, interpreter, screens};
+    // Every event passes the player's comforts (keys as clicks, the wheel, skipping) first.
+    ComfortInput comforts{*this, input};
     SoundPlayer sound{*this};
     Shell shell{*this, interpreter, sound, input};
     // The saved games (newest first) and their folder: the shell's, which saves and loads.

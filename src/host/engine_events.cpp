@@ -6,13 +6,15 @@
 
 namespace orvane {
 
-void Engine::FormMouseDown(MouseButton button, int x, int y) { input.MouseDown(button, x, y); }
+void Engine::FormMouseDown(MouseButton button, int x, int y) {
+    comforts.MouseDown(button, x, y);
+}
 
-void Engine::FormMouseMove(int x, int y) { input.MouseMove(x, y); }
+void Engine::FormMouseMove(int x, int y) { comforts.MouseMove(x, y); }
 
-void Engine::FormMouseUp(MouseButton button, int x, int y) { input.MouseUp(button, x, y); }
+void Engine::FormMouseUp(MouseButton button, int x, int y) { comforts.MouseUp(button, x, y); }
 
-void Engine::FormKeyDown(int key) { input.KeyDown(key); }
+void Engine::FormKeyDown(int key) { comforts.KeyDown(key); }
 
 void Engine::OnTimer(TimerId timer) {
     switch (timer) {
@@ -36,6 +38,9 @@ void Engine::OnTimer(TimerId timer) {
             break;
         case TimerId::NecroTimer1:
             necro.TypingTick();
+            break;
+        case TimerId::SkipTimer:
+            comforts.SkipTick();
             break;
     }
 }

@@ -59,6 +59,9 @@ std::string Engine::StateDumpText() const {
     for (const auto& [key, value] : CardDumpValues(cardTable.game, cardTable.fields)) {
         dump.Set(key, value);
     }
+    dump.Set("pointer", std::to_string(comforts.pointer().x) + " " +
+                            std::to_string(comforts.pointer().y));
+    dump.Set("skipping", comforts.Skipping() ? 1 : 0);
     for (const StageItem& item : stage.StageItems) dump.Section("stage").push_back(item.Format());
     for (const StageMove& move : stage.MoveList) dump.Section("moves").push_back(move.Format());
     for (const StageFade& fade : stage.FadeEffects) dump.Section("fades").push_back(fade.Format());

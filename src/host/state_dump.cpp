@@ -18,6 +18,7 @@ constexpr const char* kKeys[] = {
     "card_active", "card_trump", "card_acting", "card_defender", "card_selected", "card_dragging",
     "card_button_hover", "card_replays", "card_hand1", "card_hand2", "card_hand3", "card_talon",
     "card_attack", "card_defence",
+    "pointer", "skipping",
 };
 constexpr const char* kSections[] = {"stage", "moves", "fades", "cycles", "triggers",
                                      "names", "saves", "menu",  "interface", "necro"};

@@ -7,9 +7,9 @@ namespace orvane {
 
 enum class MouseButton { Left, Right, Middle };
 
-// The seven window timers of the engine.
-enum class TimerId { Timer1, Timer2, Timer3, Timer4, Timer5, NecroTimer1, MusicTimer };
-inline constexpr int kTimerCount = 7;
+// The seven window timers of the engine, and the pace of skipping through the story.
+enum class TimerId { Timer1, Timer2, Timer3, Timer4, Timer5, NecroTimer1, MusicTimer, SkipTimer };
+inline constexpr int kTimerCount = 8;
 
 class EventHandler {
 public:
@@ -19,6 +19,12 @@ public:
     virtual void FormMouseUp(MouseButton button, int x, int y) = 0;
     // `key` is a Windows virtual-key code (see keycodes.h).
     virtual void FormKeyDown(int key) = 0;
+    // A key let go. The original heard no such event; only the player's comforts listen.
+    virtual void FormKeyUp(int) {}
+    // The mouse wheel turned by `notches`, positive towards the player.
+    virtual void OnWheel(int) {}
+    // The controller's skip button pressed (true) or let go.
+    virtual void OnSkipButton(bool) {}
     virtual void OnTimer(TimerId timer) = 0;
     // The window needs its picture again (exposed, resized).
     virtual void FormPaint() = 0;

@@ -42,6 +42,8 @@ int KeyCodeFromName(const std::string& name) {
         {"esc", vk::Escape}, {"enter", vk::Return}, {"backspace", vk::Back},
         {"f2", vk::F2},      {"left", vk::Left},    {"up", vk::Up},
         {"right", vk::Right}, {"down", vk::Down},   {"space", vk::Space},
+        {"ctrl", vk::Control}, {"shift", vk::Shift}, {"alt", vk::Alt},
+        {"tab", vk::Tab},     {"pagedown", vk::PageDown},
     };
     for (const auto& [text, code] : kNames) {
         if (name == text) return code;
@@ -109,6 +111,11 @@ bool HeadlessPlatform::ParseEventLine(const std::string& raw, int lineNumber, Ev
     std::istringstream words(line);
     event.line = lineNumber;
     if (!(words >> event.verb)) return true;
+    if (IsComfortVerb(event.verb)) {
+        if (ParseComfortLine(event.verb, words, event.comfort, error)) return true;
+        error = origin_ + ":" + std::to_string(lineNumber) + ": " + error;
+        return false;
+    }
     const Verb* verb = nullptr;
     for (const Verb& candidate : kVerbs) {
         if (event.verb == candidate.name) verb = &candidate;
@@ -170,13 +177,30 @@ void HeadlessPlatform::AdvanceTo(EventHandler& handler, uint64_t time) {
     if (time > clock_) clock_ = time;
 }
 
+void HeadlessPlatform::Wait(EventHandler& handler, uint64_t until) {
+    while (pad_.Steering() && clock_ + GamePad::kStepMs <= until && !quitRequested_) {
+        AdvanceTo(handler, clock_ + GamePad::kStepMs);
+        if (const std::optional<FramePoint> at = pad_.Step(clock_)) {
+            handler.FormMouseMove(at->x, at->y);
+        }
+    }
+    AdvanceTo(handler, until);
+}
+
 void HeadlessPlatform::Dispatch(EventHandler& handler, const Event& event) {
     const std::vector<int>& n = event.numbers;
     MouseButton button = MouseButton::Left;
     ParseButton(event.word, button);
     if (watcher_) watcher_->OnLoopProgress();
+    // The pad steers on from wherever the mouse left the pointer.
+    if (event.verb == "move" || event.verb == "down" || event.verb == "up" ||
+        event.verb == "click" || event.verb == "drag") {
+        pad_.PointerAt(n[n.size() - 2], n[n.size() - 1]);
+    }
     if (event.verb == "wait") {
-        AdvanceTo(handler, clock_ + static_cast<uint64_t>(n[0]));
+        Wait(handler, clock_ + static_cast<uint64_t>(n[0]));
+    } else if (IsComfortVerb(event.verb)) {
+        PlayComfortLine(event.comfort, pad_, handler);
     } else if (event.verb == "move") {
         handler.FormMouseMove(n[0], n[1]);
     } else if (event.verb == "down") {
@@ -196,6 +220,7 @@ void HeadlessPlatform::Dispatch(EventHandler& handler, const Event& event) {
         handler.FormMouseUp(MouseButton::Left, n[2], n[3]);
     } else if (event.verb == "key") {
         handler.FormKeyDown(KeyCodeFromName(event.word));
+        handler.FormKeyUp(KeyCodeFromName(event.word));
     } else if (event.verb == "shot") {
         std::string error;
         if (!WritePng(event.word, lastFrame_, error)) {

@@ -1,11 +1,14 @@
 // The headless backend: no window, no sound device, a virtual clock. It plays an event file
-// (wait, move, down, up, click, drag, key, shot, state, quit) against the engine.
+// (wait, move, down, up, click, drag, key, hold, release, wheel, pad, shot, state, quit)
+// against the engine.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/comfort_event_lines.h"
+#include "platform/game_pad.h"
 #include "platform/headless_audio.h"
 #include "platform/platform.h"
 
@@ -81,11 +84,14 @@ private:
         std::vector<int> numbers;
         std::string word;  // button, key name, or file
         int line = 0;
+        ComfortLine comfort;  // hold, release, wheel, pad
     };
     // An empty verb: the line holds no event.
     bool ParseEventLine(const std::string& raw, int lineNumber, Event& event,
                         std::string& error) const;
     void Dispatch(EventHandler& handler, const Event& event);
+    // `wait`: the clock runs to `until`, and a pad-steered pointer moves on the way.
+    void Wait(EventHandler& handler, uint64_t until);
 
     uint64_t clock_ = 0;
     int64_t wallClockStart_ = RealLocalTimeAsUtc();
@@ -100,6 +106,7 @@ private:
     HeadlessAudioDevice audio_{[this] { return clock_; }};
     bool succeeded_ = true;
     Watcher* watcher_ = nullptr;
+    GamePad pad_;
 };
 
 // The Windows key code of a key name of the event file; 0 when unknown.

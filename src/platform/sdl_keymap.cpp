@@ -41,6 +41,8 @@ int VirtualKeyFromScancode(int sdlScancode) {
             return vk::Space;
         case SDL_SCANCODE_DELETE:
             return vk::Delete;
+        case SDL_SCANCODE_PAGEDOWN:
+            return vk::PageDown;
         case SDL_SCANCODE_SEMICOLON:
             return vk::Oem1;
         case SDL_SCANCODE_EQUALS:

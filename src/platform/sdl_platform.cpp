@@ -8,10 +8,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/log.h"
 #include "base/text.h"
 #include "platform/frame_pointer.h"
+#include "platform/sdl_game_pads.h"
 #include "platform/sdl_keymap.h"
 
 namespace orvane {
@@ -75,6 +77,10 @@ struct SdlPlatform::Sdl {
     bool paintPending = false;
     // The renderer reports positions in frame coordinates, outside the frame over the bars.
     FramePointer pointer;
+    SdlGamePads pads;
+    // Keys and controls let go while the engine slept. The original lost all input there, but a
+    // lost release would leave skipping or steering on: these reach the engine afterwards.
+    std::vector<SDL_Event> keptReleases;
 
     ~Sdl() { Close(); }
 
@@ -93,6 +99,8 @@ struct SdlPlatform::Sdl {
     void OnWindowEvent(Uint8 what);
     void DeliverInput(const SDL_Event& event, EventHandler& handler);
     void DeliverWindowState(EventHandler& handler);
+    // Moves the pointer a controller steers, the system's pointer with it.
+    void SteerPointer(EventHandler& handler, uint64_t now);
 };
 
 bool SdlPlatform::Sdl::Open() {
@@ -124,6 +132,7 @@ bool SdlPlatform::Sdl::Open() {
         return Fail("cannot scale the frame");
     }
     if (!CreateTexture()) return Fail("cannot create the frame texture");
+    pads.Start();
     if (wantFullscreen) ApplyFullscreen();
     ApplyCursor();
     Upload();
@@ -138,6 +147,7 @@ bool SdlPlatform::Sdl::Fail(const char* what) {
 }
 
 void SdlPlatform::Sdl::Close() {
+    pads.Stop();
     if (cursor) SDL_FreeCursor(cursor);
     cursor = nullptr;
     if (texture) SDL_DestroyTexture(texture);
@@ -226,6 +236,9 @@ bool SdlPlatform::Sdl::HandleOwnEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT:
             OnWindowEvent(event.window.event);
             return true;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+            return pads.Plug(event);
         case SDL_RENDER_TARGETS_RESET:
             Upload();
             Redraw();
@@ -271,6 +284,7 @@ void SdlPlatform::Sdl::DeliverInput(const SDL_Event& event, EventHandler& handle
         case SDL_MOUSEBUTTONDOWN: {
             const auto button = ToMouseButton(event.button.button);
             const auto at = pointer.Down(event.button.x, event.button.y);
+            if (at) pads.pad.PointerAt(at->x, at->y);
             if (button && at) handler.FormMouseDown(*button, at->x, at->y);
             break;
         }
@@ -282,6 +296,7 @@ void SdlPlatform::Sdl::DeliverInput(const SDL_Event& event, EventHandler& handle
             break;
         case SDL_MOUSEMOTION:
             if (const auto at = pointer.Move(event.motion.x, event.motion.y)) {
+                pads.pad.PointerAt(at->x, at->y);
                 handler.FormMouseMove(at->x, at->y);
             }
             break;
@@ -291,12 +306,41 @@ void SdlPlatform::Sdl::DeliverInput(const SDL_Event& event, EventHandler& handle
                 handler.FormKeyDown(key);
             }
             break;
+        case SDL_KEYUP:
+            if (const int key = VirtualKeyFromScancode(event.key.keysym.scancode)) {
+                handler.FormKeyUp(key);
+            }
+            break;
+        case SDL_MOUSEWHEEL: {
+            // SDL counts away from the player; a flipped wheel says so.
+            const int away = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
+                                                                             : event.wheel.y;
+            if (away != 0) handler.OnWheel(-away);
+            break;
+        }
         default:
+            pads.Deliver(event, handler);
             break;
     }
 }
 
+void SdlPlatform::Sdl::SteerPointer(EventHandler& handler, uint64_t now) {
+    const std::optional<FramePoint> at = pads.pad.Step(now);
+    if (!at) return;
+    if (renderer && window) {
+        int windowX = 0, windowY = 0;
+        SDL_RenderLogicalToWindow(renderer, static_cast<float>(at->x) + 0.5f,
+                                  static_cast<float>(at->y) + 0.5f, &windowX, &windowY);
+        SDL_WarpMouseInWindow(window, windowX, windowY);
+    }
+    handler.FormMouseMove(at->x, at->y);
+}
+
 void SdlPlatform::Sdl::DeliverWindowState(EventHandler& handler) {
+    if (pads.TakeUnplugged()) handler.OnSkipButton(false);
+    const std::vector<SDL_Event> releases = std::move(keptReleases);
+    keptReleases.clear();
+    for (const SDL_Event& release : releases) DeliverInput(release, handler);
     if (minimized != handlerSawMinimized) {
         handlerSawMinimized = minimized;
         if (minimized) {
@@ -373,8 +417,15 @@ void SdlPlatform::Sleep(int ms) {
         SDL_Event event;
         // The original was blocked here: input meant for it is lost, and no timer fires. The
         // window still repaints, and a quit is kept for Run.
-        if (SDL_WaitEventTimeout(&event, static_cast<int>(end - now))) {
-            sdl_->HandleOwnEvent(event);
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(end - now)) &&
+            !sdl_->HandleOwnEvent(event)) {
+            constexpr size_t kMostKept = 256;
+            const bool release = event.type == SDL_KEYUP ||
+                                 event.type == SDL_CONTROLLERBUTTONUP ||
+                                 event.type == SDL_CONTROLLERAXISMOTION;
+            if (release && sdl_->keptReleases.size() < kMostKept) {
+                sdl_->keptReleases.push_back(event);
+            }
         }
     }
 }
@@ -388,10 +439,15 @@ void SdlPlatform::Run(EventHandler& handler) {
     while (true) {
         FireDueTimers(handler);
         sdl.DeliverWindowState(handler);
+        sdl.SteerPointer(handler, Now());
         if (Quitting()) return;
 
         SDL_Event event;
-        if (!SDL_WaitEventTimeout(&event, MillisecondsToNextTimer())) continue;
+        int wait = MillisecondsToNextTimer();
+        if (sdl.pads.pad.Steering() && (wait < 0 || wait > GamePad::kStepMs)) {
+            wait = GamePad::kStepMs;
+        }
+        if (!SDL_WaitEventTimeout(&event, wait)) continue;
         int handled = 0;
         do {
             if (!sdl.HandleOwnEvent(event)) sdl.DeliverInput(event, handler);

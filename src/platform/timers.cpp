@@ -5,8 +5,8 @@
 namespace orvane {
 
 TimerSet::TimerSet() {
-    // The intervals of the window definition; every timer starts disabled.
-    constexpr int kDefaults[kTimerCount] = {50, 50, 50, 1000, 750, 1000, 500};
+    // The intervals of the window definition, then the skip pace; every timer starts disabled.
+    constexpr int kDefaults[kTimerCount] = {50, 50, 50, 1000, 750, 1000, 500, 100};
     for (int i = 0; i < kTimerCount; ++i) slots_[i].interval = kDefaults[i];
 }
 

@@ -48,6 +48,7 @@ TEST(HeadlessDriver, PlaysAnEventFileAndWritesTheStateDumpAndAShot) {
               "card_dragging=0\ncard_button_hover=0\ncard_replays=0\ncard_hand1=\ncard_hand2=\n"
               "card_hand3=\ncard_talon=- - - - - - - - - - - - - - - - - -\n"
               "card_attack=- - - - - -\ncard_defence=- - - - - -\n"
+              "pointer=10 10\nskipping=0\n"
               "[stage]\n[moves]\n[fades]\n[cycles]\n"
               "[triggers]\nsys_1=0\nchapter=1\ngal_trg51=0\n"
               "[names]\nhero:Алексей\nhome:C:\\\\new\n[saves]\n[menu]\n[interface]\n[necro]\n");

@@ -45,6 +45,7 @@ TEST(SdlKeymap, NavigationEditingAndModifiers) {
                 {88, vk::Return, "keypad Enter"},
                 {42, vk::Back, "Backspace"},
                 {43, vk::Tab, "Tab"},
+                {78, vk::PageDown, "Page Down"},
                 {44, vk::Space, "Space"},
                 {76, vk::Delete, "Delete"},
                 {225, vk::Shift, "left Shift"},

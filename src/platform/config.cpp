@@ -43,8 +43,8 @@ uint32_t Fnv1a32(std::string_view bytes) {
 
 constexpr size_t kMaxConfigBytes = 1 << 20;
 
-// The key=value lines of the file, keys lower-cased and values unquoted. False when there is no
-// file to read.
+}  // namespace
+
 bool ForEachSetting(const std::filesystem::path& file,
                     const std::function<void(const std::string&, const std::string&)>& use) {
     std::string text, error;
@@ -64,13 +64,11 @@ bool ForEachSetting(const std::filesystem::path& file,
     return true;
 }
 
-void ReportIgnored(const std::filesystem::path& file, const std::string& key,
-                   const std::string& value, const char* wanted) {
+void ReportIgnoredSetting(const std::filesystem::path& file, const std::string& key,
+                          const std::string& value, const char* wanted) {
     LogWarning(file.string() + ": " + key + " should be " + wanted + ", not \"" + value +
                "\"; the game's default stands");
 }
-
-}  // namespace
 
 ConfigValues ReadConfigFile(const std::filesystem::path& file) {
     ConfigValues values;
@@ -86,13 +84,13 @@ PlayerSettings ReadPlayerSettings(const std::filesystem::path& file, PlayerSetti
         if (key == "soundvolume" || key == "musicvolume") {
             const std::optional<int32_t> level = ParseDecimal(value);
             if (!level || *level < -1 || *level > 9) {
-                ReportIgnored(file, key, value, "a level from -1 to 9");
+                ReportIgnoredSetting(file, key, value, "a level from -1 to 9");
                 return;
             }
             (key == "soundvolume" ? settings.soundVolume : settings.musicVolume) = *level;
         } else if (key == "fullscreen") {
             if (value != "0" && value != "1") {
-                ReportIgnored(file, key, value, "0 or 1");
+                ReportIgnoredSetting(file, key, value, "0 or 1");
                 return;
             }
             settings.fullscreen = value == "1";
@@ -103,6 +101,16 @@ PlayerSettings ReadPlayerSettings(const std::filesystem::path& file, PlayerSetti
 
 bool WritePlayerSettings(const std::filesystem::path& file, const PlayerSettings& settings,
                          std::string& error) {
+    return WriteSettings(file,
+                         {{"SoundVolume", std::to_string(settings.soundVolume)},
+                          {"MusicVolume", std::to_string(settings.musicVolume)},
+                          {"FullScreen", settings.fullscreen ? "1" : "0"}},
+                         error);
+}
+
+bool WriteSettings(const std::filesystem::path& file,
+                   const std::vector<std::pair<std::string, std::string>>& wanted,
+                   std::string& error) {
     std::string text;
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
@@ -113,29 +121,24 @@ bool WritePlayerSettings(const std::filesystem::path& file, const PlayerSettings
         }
         if (!ReadFileBounded(file, kMaxConfigBytes, text, error)) return false;
     }
-    const std::pair<const char*, std::string> wanted[] = {
-        {"SoundVolume", std::to_string(settings.soundVolume)},
-        {"MusicVolume", std::to_string(settings.musicVolume)},
-        {"FullScreen", settings.fullscreen ? "1" : "0"},
-    };
-    bool written[std::size(wanted)] = {};
+    std::vector<bool> written(wanted.size());
     std::string out;
     for (const std::string& line : SplitTextFileLines(text)) {
         const size_t eq = line.find('=');
         const std::string key =
             eq == std::string::npos ? std::string() : LowerCaseCp1251(Trim(line.substr(0, eq)));
         bool ours = false;
-        for (size_t i = 0; i < std::size(wanted); ++i) {
+        for (size_t i = 0; i < wanted.size(); ++i) {
             if (key != LowerCaseCp1251(wanted[i].first)) continue;
             ours = true;
             // A key given twice keeps only its first place.
-            if (!written[i]) out += std::string(wanted[i].first) + "=" + wanted[i].second + "\n";
+            if (!written[i]) out += wanted[i].first + "=" + wanted[i].second + "\n";
             written[i] = true;
         }
         if (!ours) out += line + "\n";
     }
-    for (size_t i = 0; i < std::size(wanted); ++i) {
-        if (!written[i]) out += std::string(wanted[i].first) + "=" + wanted[i].second + "\n";
+    for (size_t i = 0; i < wanted.size(); ++i) {
+        if (!written[i]) out += wanted[i].first + "=" + wanted[i].second + "\n";
     }
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     return WriteFileAtomic(file, out, error);

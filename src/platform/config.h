@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/files.h"
 
@@ -41,6 +43,19 @@ PlayerSettings ReadPlayerSettings(const std::filesystem::path& file, PlayerSetti
 // other line of the file stays as it was; a setting's line is rewritten where it stands.
 bool WritePlayerSettings(const std::filesystem::path& file, const PlayerSettings& settings,
                          std::string& error);
+
+// Sets each key to its value (keys compare without regard to case), atomically, creating the file
+// and its folder when needed; every other line stays as it was.
+bool WriteSettings(const std::filesystem::path& file,
+                   const std::vector<std::pair<std::string, std::string>>& wanted,
+                   std::string& error);
+
+// Calls `use` with each key (lower-cased) and value (unquoted) of the file; false when there is
+// no file to read.
+bool ForEachSetting(const std::filesystem::path& file,
+                    const std::function<void(const std::string&, const std::string&)>& use);
+void ReportIgnoredSetting(const std::filesystem::path& file, const std::string& key,
+                          const std::string& value, const char* wanted);
 
 // $XDG_CONFIG_HOME/orvane/orvane.ini, or ~/.config/orvane/orvane.ini.
 std::filesystem::path DefaultConfigFile(const std::function<const char*(const char*)>& getenv);

@@ -40,10 +40,21 @@ bool SdlAudioDevice::Start() {
         failed_ = true;
         return false;
     }
-    // The device's own rate, so that the sound server does not resample our output once more.
-    int rate = kDefaultOutputRate;
+    if (!Open(false)) {
+        LogError(std::string("no sound: cannot open the audio device: ") + SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool SdlAudioDevice::Open(bool keepRate) {
+    // The device's own rate, so that the sound server does not resample our output once more;
+    // once sounds play, the rate they were made for, so that they play on.
+    int rate = keepRate ? mixer().outputRate() : kDefaultOutputRate;
     SDL_AudioSpec preferred{};
-    if (SDL_GetDefaultAudioInfo(nullptr, &preferred, 0) == 0 && preferred.freq > 0 &&
+    if (!keepRate && SDL_GetDefaultAudioInfo(nullptr, &preferred, 0) == 0 && preferred.freq > 0 &&
         preferred.freq <= kMaxSampleRate) {
         rate = preferred.freq;
     }
@@ -51,19 +62,16 @@ bool SdlAudioDevice::Start() {
     desired.freq = rate;
     desired.format = AUDIO_F32SYS;
     desired.channels = 2;
-    desired.samples = BufferFrames(rate);
+    desired.samples = bufferFrames_ > 0 ? static_cast<Uint16>(bufferFrames_) : BufferFrames(rate);
     desired.callback = FillBuffer;
     desired.userdata = &mixer();
     SDL_AudioSpec obtained{};
-    device_ =
-        SDL_OpenAudioDevice(nullptr, 0, &desired, &obtained,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+    const int changes = (keepRate ? 0 : SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) |
+                        (bufferFrames_ > 0 ? 0 : SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &obtained, changes);
     if (device_ == 0 || obtained.freq <= 0 || obtained.freq > kMaxSampleRate) {
-        LogError(std::string("no sound: cannot open the audio device: ") + SDL_GetError());
         if (device_ != 0) SDL_CloseAudioDevice(device_);
         device_ = 0;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        failed_ = true;
         return false;
     }
     if (obtained.freq != mixer().outputRate()) mixer().SetOutputRate(obtained.freq);
@@ -71,10 +79,34 @@ bool SdlAudioDevice::Start() {
     return true;
 }
 
-void SdlAudioDevice::Stop() {
-    if (device_ == 0) return;
-    // Waits for the audio thread to leave the mixer.
+void SdlAudioDevice::DeviceRemoved(uint32_t which, bool capture, uint64_t now) {
+    if (capture || device_ == 0 || which != device_) return;
+    LogWarning("the sound device went away: the game plays on silently until one comes back");
     SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    reopenAt_ = now;
+}
+
+void SdlAudioDevice::ReopenIfDue(uint64_t now) {
+    if (!reopenAt_ || now < *reopenAt_) return;
+    if (Open(true)) {
+        reopenAt_.reset();
+        return;
+    }
+    reopenAt_ = now + kReopenIntervalMs;
+}
+
+int SdlAudioDevice::MillisecondsToReopen(uint64_t now) const {
+    if (!reopenAt_) return -1;
+    return *reopenAt_ <= now ? 0 : static_cast<int>(*reopenAt_ - now);
+}
+
+void SdlAudioDevice::Stop() {
+    const bool reopening = reopenAt_.has_value();
+    reopenAt_.reset();
+    if (device_ == 0 && !reopening) return;
+    // Waits for the audio thread to leave the mixer.
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
     device_ = 0;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }

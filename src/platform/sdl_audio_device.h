@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/mixing_audio_device.h"
 
@@ -22,10 +23,27 @@ public:
     void Stop() override;
 
     bool opened() const { return device_ != 0; }
+    uint32_t id() const { return device_; }
+
+    // Frames per buffer; 0 chooses about 20 ms at the device's rate. Takes effect at the next open.
+    void SetBufferFrames(int frames) { bufferFrames_ = frames; }
+
+    // SDL_AUDIODEVICEREMOVED: when it is our device, it is closed and the default device is
+    // tried again every kReopenIntervalMs, the game playing on silently meanwhile.
+    void DeviceRemoved(uint32_t which, bool capture, uint64_t now);
+    void ReopenIfDue(uint64_t now);
+    // -1 when no reopening is pending.
+    int MillisecondsToReopen(uint64_t now) const;
+
+    static constexpr int kReopenIntervalMs = 2000;
 
 private:
+    bool Open(bool keepRate);
+
     uint32_t device_ = 0;  // SDL_AudioDeviceID
     bool failed_ = false;
+    int bufferFrames_ = 0;
+    std::optional<uint64_t> reopenAt_;
 };
 
 }  // namespace orvane

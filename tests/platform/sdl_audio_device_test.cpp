@@ -56,5 +56,32 @@ TEST(SdlAudioDevice, WithoutADeviceTheGamePlaysOnSilentlyAfterOneMessage) {
     unsetenv("SDL_AUDIODRIVER");
 }
 
+TEST(SdlAudioDevice, ALostDeviceIsReopenedAtTheSameRateAndTheMusicPlaysOn) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlAudioDevice device;
+    device.SetBufferFrames(256);
+    ASSERT_TRUE(device.Start());
+    const int rate = device.mixer().outputRate();
+    const PcmFormat format{2, 44100, 16};
+    ASSERT_TRUE(device.PlayMusic(testing::TonePcm(format, 440, 0.5, 5.0), format, 0, 0, "m"));
+    EXPECT_EQ(device.MillisecondsToReopen(100), -1);
+
+    ::testing::internal::CaptureStderr();
+    device.DeviceRemoved(device.id() + 1, false, 100);  // someone else's device
+    device.DeviceRemoved(device.id(), true, 100);       // a microphone
+    EXPECT_TRUE(device.opened());
+    device.DeviceRemoved(device.id(), false, 100);
+    EXPECT_FALSE(device.opened());
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("went away"), std::string::npos);
+    EXPECT_EQ(device.MillisecondsToReopen(100), 0);
+    device.ReopenIfDue(100);
+    EXPECT_TRUE(device.opened());
+    EXPECT_EQ(device.MillisecondsToReopen(100), -1);
+    EXPECT_EQ(device.mixer().outputRate(), rate);
+    EXPECT_TRUE(device.mixer().Playing(MixerVoice::Music));
+    device.Stop();
+    unsetenv("SDL_AUDIODRIVER");
+}
+
 }  // namespace
 }  // namespace orvane

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
         if (options.clock) backend->SetWallClockStart(*options.clock);
         platform = std::move(backend);
     } else {
-        platform = std::make_unique<SdlPlatform>();
+        platform = std::make_unique<SdlPlatform>(
+            WithDisplayOptions(options, ReadDisplaySettings(configFile), configFile));
     }
 
     Engine engine(*platform, folders);

@@ -56,6 +56,28 @@ bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& opt
             if (!value(options.keepEvents)) return false;
         } else if (arg == "--state-out") {
             if (!value(options.stateOut)) return false;
+        } else if (arg == "--scaling" || arg == "--renderer" || arg == "--audio-buffer") {
+            std::string text;
+            if (!value(text)) return false;
+            bool understood = false;
+            if (arg == "--scaling") {
+                options.scaling = ParseFrameScaling(text);
+                understood = options.scaling.has_value();
+            } else if (arg == "--renderer") {
+                options.renderer = ParseRendererChoice(text);
+                understood = options.renderer.has_value();
+            } else {
+                options.audioBufferFrames = ParseAudioBufferFrames(text);
+                understood = options.audioBufferFrames.has_value();
+            }
+            if (!understood) {
+                error = arg + " wants " +
+                        (arg == "--scaling"    ? "smooth or sharp"
+                         : arg == "--renderer" ? "auto, gpu or software"
+                                               : "a number of frames from 64 to 8192") +
+                        ", not \"" + text + "\"";
+                return false;
+            }
         } else {
             error = "unknown option " + arg;
             return false;
@@ -106,16 +128,36 @@ Options:
   --clock "YYYY-MM-DD HH:MM:SS"
                    with --headless: the wall clock at start (default: the real time), which
                    names saved games and seeds the random numbers
+  --scaling smooth|sharp
+                   how the frame fills a larger window: smooth (filtered, the default) or
+                   sharp (whole-number steps where the window allows, unfiltered)
+  --renderer auto|gpu|software
+                   what draws the window: auto (the default) takes the graphics card unless
+                   its OpenGL runs on the processor anyway
+  --audio-buffer FRAMES
+                   the sound device's buffer, 64 to 8192 frames (default: about 20 ms);
+                   smaller answers sooner, larger stops crackling on a busy machine
   --version        print the version
   -h, --help       print this help
 
 orvane.ini holds lines "Path=DIR" and "CD_Path=DIR", and the player's volumes and full screen
 ("SoundVolume", "MusicVolume", "FullScreen"), which the game writes back when they change; with
---headless only a file named by --config is read for them or written. Saved games, screenshots
+--headless only a file named by --config is read for them or written. "Scaling=", "Renderer=" and
+"Audio_Buffer=" there are the defaults of the three options above; the window's size is kept
+in "WindowWidth" and "WindowHeight". Saved games, screenshots
 and the player's "triggers.scn" are kept in the game folder when it is writable, else in
 $XDG_DATA_HOME/orvane/NAME-HASH (the game folder's name and a hash of its path).
 F11 switches full screen on and off.
 )";
+}
+
+DisplaySettings WithDisplayOptions(const LaunchOptions& options, DisplaySettings fromFile,
+                                   const std::filesystem::path& settingsFile) {
+    if (options.scaling) fromFile.scaling = *options.scaling;
+    if (options.renderer) fromFile.renderer = *options.renderer;
+    if (options.audioBufferFrames) fromFile.audioBufferFrames = *options.audioBufferFrames;
+    fromFile.settingsFile = settingsFile;
+    return fromFile;
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/config.h"
+#include "platform/display_settings.h"
 
 namespace orvane {
 
@@ -24,6 +25,9 @@ struct LaunchOptions {
     std::optional<uint64_t> seed;        // of the random play
     std::optional<std::filesystem::path> keepEvents;  // the random play's events, always
     std::optional<std::filesystem::path> stateOut;    // headless: the state dump at the end
+    std::optional<FrameScaling> scaling;
+    std::optional<RendererChoice> renderer;
+    std::optional<int> audioBufferFrames;
 };
 
 // False with a message for a command line that cannot be understood.
@@ -31,5 +35,10 @@ bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions& opt
                         std::string& error);
 
 std::string UsageText();
+
+// The display settings of orvane.ini with the command line's over them; the window's size is
+// kept in `settingsFile`.
+DisplaySettings WithDisplayOptions(const LaunchOptions& options, DisplaySettings fromFile,
+                                   const std::filesystem::path& settingsFile);
 
 }  // namespace orvane

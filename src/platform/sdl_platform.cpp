@@ -13,6 +13,7 @@
 #include "base/log.h"
 #include "base/text.h"
 #include "platform/frame_pointer.h"
+#include "platform/sdl_renderer_setup.h"
 #include "platform/sdl_game_pads.h"
 #include "platform/sdl_keymap.h"
 
@@ -75,8 +76,13 @@ struct SdlPlatform::Sdl {
     // as the state they left behind.
     bool handlerSawMinimized = false;
     bool paintPending = false;
-    // The renderer reports positions in frame coordinates, outside the frame over the bars.
+    // Fed with frame coordinates, outside the frame over the bars.
     FramePointer pointer;
+    DisplaySettings display;
+    SdlAudioDevice* audio = nullptr;
+    // The size the window opened at: only a size the player made is kept.
+    int openedWidth = 0;
+    int openedHeight = 0;
     SdlGamePads pads;
     // Keys and controls let go while the engine slept. The original lost all input there, but a
     // lost release would leave skipping or steering on: these reach the engine afterwards.
@@ -94,6 +100,9 @@ struct SdlPlatform::Sdl {
     void ApplyFullscreen();
     void ToggleFullscreen();
     void ApplyCursor();
+    void RememberWindowSize();
+    WindowGeometry Geometry() const;
+    FramePoint ToFrame(int x, int y) const;
     // Handles what the window does by itself; false for input meant for the engine.
     bool HandleOwnEvent(const SDL_Event& event);
     void OnWindowEvent(Uint8 what);
@@ -107,7 +116,6 @@ bool SdlPlatform::Sdl::Open() {
     if (window) return true;
     // A windowed game should not switch off the desktop's compositor.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return Fail("cannot start SDL");
     videoStarted = true;
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -119,18 +127,18 @@ bool SdlPlatform::Sdl::Open() {
         Close();
         return false;
     }
+    const bool remembered = display.windowWidth > 0 && display.windowHeight > 0;
     window = SDL_CreateWindow("Orvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                              kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
+                              remembered ? display.windowWidth : kScreenWidth,
+                              remembered ? display.windowHeight : kScreenHeight,
+                              SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window) return Fail("cannot create the window");
     SDL_SetWindowMinimumSize(window, kScreenWidth / 4, kScreenHeight / 4);
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    SDL_GetWindowSize(window, &openedWidth, &openedHeight);
+    // The frame is letterboxed by Redraw and the pointer mapped back by ToFrame, in drawable
+    // pixels, so that a high-density screen shows it at its full resolution.
+    renderer = CreateFrameRenderer(window, display.renderer);
     if (!renderer) return Fail("cannot create a renderer");
-    // The frame keeps 4:3 with black bars at any window size, and mouse positions come back in
-    // frame coordinates.
-    if (SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight) != 0) {
-        return Fail("cannot scale the frame");
-    }
     if (!CreateTexture()) return Fail("cannot create the frame texture");
     pads.Start();
     if (wantFullscreen) ApplyFullscreen();
@@ -147,6 +155,7 @@ bool SdlPlatform::Sdl::Fail(const char* what) {
 }
 
 void SdlPlatform::Sdl::Close() {
+    RememberWindowSize();
     pads.Stop();
     if (cursor) SDL_FreeCursor(cursor);
     cursor = nullptr;
@@ -165,7 +174,41 @@ bool SdlPlatform::Sdl::CreateTexture() {
     // RGB888 is the 32-bit word 0x??RRGGBB: our pixels as they are, the T byte ignored.
     texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                 kScreenWidth, kScreenHeight);
-    return texture != nullptr;
+    if (!texture) return false;
+    SDL_SetTextureScaleMode(texture, display.scaling == FrameScaling::Sharp ? SDL_ScaleModeNearest
+                                                                             : SDL_ScaleModeLinear);
+    return true;
+}
+
+void SdlPlatform::Sdl::RememberWindowSize() {
+    if (!window || !display.settingsFile) return;
+    constexpr Uint32 kNotItsOwnSize =
+        SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_MAXIMIZED |
+        SDL_WINDOW_MINIMIZED;
+    if (SDL_GetWindowFlags(window) & kNotItsOwnSize) return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    if (width <= 0 || height <= 0 || (width == openedWidth && height == openedHeight)) return;
+    std::string error;
+    if (!WriteWindowSize(*display.settingsFile, width, height, error)) {
+        LogWarning("the window's size is not kept: " + error);
+        return;
+    }
+    openedWidth = width;
+    openedHeight = height;
+}
+
+WindowGeometry SdlPlatform::Sdl::Geometry() const {
+    WindowGeometry geometry;
+    if (window) SDL_GetWindowSize(window, &geometry.windowWidth, &geometry.windowHeight);
+    if (renderer) {
+        SDL_GetRendererOutputSize(renderer, &geometry.drawableWidth, &geometry.drawableHeight);
+    }
+    return geometry;
+}
+
+FramePoint SdlPlatform::Sdl::ToFrame(int x, int y) const {
+    return WindowToFrame(Geometry(), display.scaling, x, y);
 }
 
 void SdlPlatform::Sdl::Keep(const Image& source) {
@@ -190,7 +233,13 @@ void SdlPlatform::Sdl::Redraw() {
     if (!renderer) return;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
-    if (hasFrame && texture) SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    if (hasFrame && texture) {
+        int width = 0, height = 0;
+        SDL_GetRendererOutputSize(renderer, &width, &height);
+        const PixelRect place = LayOutFrame(width, height, display.scaling);
+        const SDL_Rect target{place.x, place.y, place.width, place.height};
+        SDL_RenderCopy(renderer, texture, nullptr, &target);
+    }
     SDL_RenderPresent(renderer);
 }
 
@@ -239,6 +288,12 @@ bool SdlPlatform::Sdl::HandleOwnEvent(const SDL_Event& event) {
         case SDL_CONTROLLERDEVICEADDED:
         case SDL_CONTROLLERDEVICEREMOVED:
             return pads.Plug(event);
+        case SDL_AUDIODEVICEREMOVED:
+            if (audio) {
+                audio->DeviceRemoved(event.adevice.which, event.adevice.iscapture != 0,
+                                     SDL_GetTicks64());
+            }
+            return true;
         case SDL_RENDER_TARGETS_RESET:
             Upload();
             Redraw();
@@ -283,19 +338,19 @@ void SdlPlatform::Sdl::DeliverInput(const SDL_Event& event, EventHandler& handle
     switch (event.type) {
         case SDL_MOUSEBUTTONDOWN: {
             const auto button = ToMouseButton(event.button.button);
-            const auto at = pointer.Down(event.button.x, event.button.y);
+            const auto at = pointer.Down(ToFrame(event.button.x, event.button.y));
             if (at) pads.pad.PointerAt(at->x, at->y);
             if (button && at) handler.FormMouseDown(*button, at->x, at->y);
             break;
         }
         case SDL_MOUSEBUTTONUP:
             if (const auto button = ToMouseButton(event.button.button)) {
-                const FramePoint at = pointer.Up(event.button.x, event.button.y);
+                const FramePoint at = pointer.Up(ToFrame(event.button.x, event.button.y));
                 handler.FormMouseUp(*button, at.x, at.y);
             }
             break;
         case SDL_MOUSEMOTION:
-            if (const auto at = pointer.Move(event.motion.x, event.motion.y)) {
+            if (const auto at = pointer.Move(ToFrame(event.motion.x, event.motion.y))) {
                 pads.pad.PointerAt(at->x, at->y);
                 handler.FormMouseMove(at->x, at->y);
             }
@@ -328,10 +383,8 @@ void SdlPlatform::Sdl::SteerPointer(EventHandler& handler, uint64_t now) {
     const std::optional<FramePoint> at = pads.pad.Step(now);
     if (!at) return;
     if (renderer && window) {
-        int windowX = 0, windowY = 0;
-        SDL_RenderLogicalToWindow(renderer, static_cast<float>(at->x) + 0.5f,
-                                  static_cast<float>(at->y) + 0.5f, &windowX, &windowY);
-        SDL_WarpMouseInWindow(window, windowX, windowY);
+        const FramePoint there = FrameToWindow(Geometry(), display.scaling, at->x, at->y);
+        SDL_WarpMouseInWindow(window, there.x, there.y);
     }
     handler.FormMouseMove(at->x, at->y);
 }
@@ -359,7 +412,11 @@ void SdlPlatform::Sdl::DeliverWindowState(EventHandler& handler) {
     }
 }
 
-SdlPlatform::SdlPlatform() : sdl_(std::make_unique<Sdl>()) {}
+SdlPlatform::SdlPlatform(DisplaySettings display) : sdl_(std::make_unique<Sdl>()) {
+    sdl_->display = std::move(display);
+    sdl_->audio = &audio_;
+    audio_.SetBufferFrames(sdl_->display.audioBufferFrames);
+}
 
 SdlPlatform::~SdlPlatform() = default;
 
@@ -439,6 +496,7 @@ void SdlPlatform::Run(EventHandler& handler) {
     while (true) {
         FireDueTimers(handler);
         sdl.DeliverWindowState(handler);
+        audio_.ReopenIfDue(Now());
         sdl.SteerPointer(handler, Now());
         if (Quitting()) return;
 
@@ -470,11 +528,13 @@ void SdlPlatform::FireDueTimers(EventHandler& handler) {
 }
 
 int SdlPlatform::MillisecondsToNextTimer() const {
-    const std::optional<uint64_t> due = timers_.NextDueTime();
-    if (!due) return -1;  // no timer: wait for an event however long it takes
     const uint64_t now = Now();
-    if (*due <= now) return 0;
-    return static_cast<int>(std::min<uint64_t>(*due - now, INT_MAX));
+    // Retrying the sound device is a timer of the platform's own.
+    const int reopen = audio_.MillisecondsToReopen(now);
+    const std::optional<uint64_t> due = timers_.NextDueTime();
+    if (!due) return reopen;  // -1, no timer: wait for an event however long it takes
+    const int ms = *due <= now ? 0 : static_cast<int>(std::min<uint64_t>(*due - now, INT_MAX));
+    return reopen >= 0 ? std::min(ms, reopen) : ms;
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 
 #include "base/image.h"
 #include "platform/audio_device.h"
+#include "platform/display_settings.h"
 #include "platform/events.h"
 #include "platform/platform.h"
 #include "platform/sdl_audio_device.h"
@@ -16,7 +17,7 @@ namespace orvane {
 
 class SdlPlatform : public Platform {
 public:
-    SdlPlatform();
+    explicit SdlPlatform(DisplaySettings display = {});
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;

@@ -1,13 +1,15 @@
 // Waits until a solid block of one colour shows on the X server's screen, then saves the screen
 // as PNG for a person to look at.
 //
-//   x_probe --color=R,G,B --region=WxH [--tolerance=N] [--timeout=SECONDS] [--png=PATH]
+//   x_probe --color=R,G,B --region=WxH [--tolerance=N] [--timeout=SECONDS] [--interval=MS]
+//           [--png=PATH]
 //
 // Exit status: 0 found, 1 not found in time, 2 bad arguments or no X server.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cstdio>
@@ -29,6 +31,7 @@ struct Options {
     int width = 0, height = 0;
     int tolerance = 0;
     double timeoutSeconds = 10;
+    int intervalMs = 100;
     std::string pngPath;
 };
 
@@ -48,6 +51,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.tolerance = std::atoi(v);
         } else if (const char* v = value("--timeout=")) {
             options.timeoutSeconds = std::atof(v);
+        } else if (const char* v = value("--interval=")) {
+            options.intervalMs = std::max(1, std::atoi(v));
         } else if (const char* v = value("--png=")) {
             options.pngPath = v;
         } else {
@@ -137,7 +142,7 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: x_probe --color=R,G,B --region=WxH [--tolerance=N] "
-                     "[--timeout=SECONDS] [--png=PATH]\n");
+                     "[--timeout=SECONDS] [--interval=MS] [--png=PATH]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -158,7 +163,7 @@ int main(int argc, char** argv) {
             found = FindBlock(*screen, options);
         }
         if (found || std::chrono::steady_clock::now() >= deadline) break;
-        usleep(100 * 1000);
+        usleep(static_cast<useconds_t>(options.intervalMs) * 1000);
     }
     XCloseDisplay(display);
 

@@ -45,8 +45,8 @@ if(NOT EXISTS ${WORK_DIR}/state.txt)
     message(FATAL_ERROR "no state dump written")
 endif()
 file(READ ${WORK_DIR}/state.txt state)
-# The demo's opening shows its title background and plays its own music.
-if(NOT state MATCHES "\nmusic_track=[^\n]*music_" OR NOT state MATCHES "\\[stage\\]\n[^\n[]")
+# The demo reached its main menu with its own music.
+if(NOT state MATCHES "\nscene_name=main_menu\n" OR NOT state MATCHES "\nmusic_track=music_")
     message(FATAL_ERROR "the demo did not start:\n${state}")
 endif()
 

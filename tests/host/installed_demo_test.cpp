@@ -45,7 +45,9 @@ TEST(InstalledDemo, StandsInOnlyWhenNoGameIsChosenOrAtHand) {
         const auto chosen =
             DemoInsteadOfMissingGame(c.config, c.overrides, c.current, c.programDir);
         EXPECT_EQ(chosen.has_value(), c.demoPlays) << c.what;
-        if (chosen) EXPECT_EQ(*chosen, demo.lexically_normal()) << c.what;
+        if (chosen) {
+            EXPECT_EQ(*chosen, demo.lexically_normal()) << c.what;
+        }
     }
 }
 

@@ -22,8 +22,9 @@ namespace {
 constexpr int64_t kWallClock = 1796703840;
 
 constexpr const char* kDemoScripts[] = {
-    "master.scn",  "objects.scn",      "code.scn",  "playlist.scn",  "triggers.scn",
-    "gallery.scn", "default_text.scn", "names.scn", "interface.scn", "menus.scn",
+    "master.scn",    "objects.scn", "code.scn",         "playlist.scn",
+    "triggers.scn",  "gallery.scn", "default_text.scn", "names.scn",
+    "interface.scn", "menus.scn",   "default.scn",
 };
 
 [[noreturn]] void Fail(const std::string& why) {

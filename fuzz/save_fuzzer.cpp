@@ -9,7 +9,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace orvane;
-    fuzz::GameFolder();
     fuzz::EngineRun run;
     // There before start-up, so that the load screen lists it.
     const std::filesystem::path save = run.playerFolder() / "Save" / "fuzz.sav";

@@ -23,15 +23,31 @@ std::string Events(std::initializer_list<std::string> events) {
     return stream;
 }
 
+// The lines of the script from "scene NAME" up to the next scene, comments left out: a seed of
+// its own for each scene keeps the runs short and the mutations on one scene's commands.
+std::string SceneOf(const std::string& master, std::string_view name) {
+    std::string scene;
+    bool inside = false;
+    for (const std::string& line : SplitTextFileLines(master)) {
+        if (line.rfind("scene ", 0) == 0) {
+            if (inside) break;
+            inside = line == "scene " + std::string(name);
+        }
+        if (inside && line.rfind("--", 0) != 0 && !line.empty()) scene += line + "\r\n";
+    }
+    return scene;
+}
+
 void WriteScriptSeeds(SeedWriter& seeds, const std::string& master) {
     seeds.Add("script_fuzzer", "demo", master);
-    for (const char* scene : kScenes) {
-        seeds.Add("script_fuzzer", std::string("demo-") + scene,
-                  "goto " + std::string(scene) + "\r\n" + master);
+    for (const std::string& line : SplitTextFileLines(master)) {
+        if (line.rfind("scene ", 0) != 0) continue;
+        const std::string scene = line.substr(6);
+        seeds.Add("script_fuzzer", "demo-" + scene, SceneOf(master, scene));
     }
     // The lookout scrolled by the keys, the in-game menu and the journal opened by the keys.
     seeds.Add("script_fuzzer", "lookout-keys",
-              "goto lookout\r\n" + master + std::string(kEventsMark) +
+              SceneOf(master, "lookout") + std::string(kEventsMark) +
                   Events({EncodeEvent(EventKind::Key, 0x27), EncodeEvent(EventKind::Key, 0x27),
                           EncodeEvent(EventKind::Wait, 200), EncodeEvent(EventKind::Key, 0x25),
                           EncodeEvent(EventKind::Move, 900, 300),
@@ -76,6 +92,31 @@ void WriteCodeSeeds(SeedWriter& seeds) {
     seeds.Add("code_puzzle_fuzzer", "blank-lines", "\r\n\r\n7 _ 9;8\r\n\r\n");
 }
 
+void WriteNecroSeeds(SeedWriter& seeds) {
+    const std::string story = DemoScript("default.scn");
+    seeds.Add("necro_fuzzer", "demo", story);
+    // Through the help and the pause menu, the sound switched off, a choice taken by the keys.
+    seeds.Add("necro_fuzzer", "demo-keys",
+              story + std::string(kEventsMark) +
+                  std::string("\x03\x06\x06\x02\x02\x06\x00\x00\x06\x05\x06\x00\x03\x03\x06"
+                              "\x07\x03\x06\x07\x06\x00\x06",
+                              22));
+    const std::string small =
+        "title\r\n(not read)\r\n"
+        "SET TRIGGER 11_necro=1\r\n"
+        "//SCREEN ring.wav\r\nimage=necro_coast.jpg\r\nsecondpic=dot.bmp\r\n"
+        "//TEXT//A B C\r\n"
+        "//IF//LEFT//left\r\n//IF//RIGHT//right\r\n"
+        "//left\r\n//SCREEN ring.wav\r\nimage=x.bmp\r\nsecondpic=necro_ghost.bmp\r\n//END//\r\n"
+        "//right\r\nSET TRIGGER 12_necro=1\r\n//SCREEN "
+        "a.wav\r\nimage=y.bmp\r\nsecondpic=dot.bmp\r\n"
+        "//TEXT//END";
+    seeds.Add("necro_fuzzer", "small", small);
+    seeds.Add(
+        "necro_fuzzer", "small-right",
+        small + std::string(kEventsMark) + std::string("\x06\x00\x06\x03\x06\x00\x06\x06", 8));
+}
+
 // Saves made by the demo in its scenes, with a small thumbnail so that the seeds stay small, and
 // the state texts inside them.
 void WriteSaveSeeds(SeedWriter& seeds, const std::string& master) {
@@ -117,6 +158,7 @@ void WriteGameSeeds(SeedWriter& seeds) {
     const std::string master = DemoScript("master.scn");
     WriteScriptSeeds(seeds, master);
     WriteCodeSeeds(seeds);
+    WriteNecroSeeds(seeds);
     WriteSaveSeeds(seeds, master);
 }
 

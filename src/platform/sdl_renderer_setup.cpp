@@ -30,6 +30,10 @@ std::string GlRendererName(SDL_Renderer* renderer) {
 }
 
 SDL_Renderer* Software(SDL_Window* window) {
+    // Left to itself, SDL makes a hidden OpenGL window to decide how to show the software
+    // renderer's pixels, loading the very rasterizer this renderer is chosen to avoid; X's
+    // shared memory shows them without it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
 }
 

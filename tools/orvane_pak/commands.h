@@ -19,6 +19,7 @@ int RunList(const Arguments& args);
 int RunExtract(const Arguments& args);
 int RunCreate(const Arguments& args);
 int RunCat(const Arguments& args);
+int RunState(const Arguments& args);
 
 void PrintUsage(bool toStdout);
 

@@ -18,6 +18,10 @@ void PrintUsage(bool toStdout) {
         "                                   pack the files in the order given; FILE is a path\n"
         "                                   (the entry takes its base name) or NAME=PATH\n"
         "  cat ARCHIVE NAME                 print a script entry as UTF-8 text\n"
+        "  state FILE.sav                   print the state a saved game holds as UTF-8 text:\n"
+        "                                   its scene, then each list under a heading\n"
+        "  state --thumbnail OUT.png FILE.sav\n"
+        "                                   write the thumbnail of a saved game as PNG\n"
         "  --help                           show this text\n"
         "\n"
         "With --scripts, entries ending in .scn are made ready for the engine: UTF-8 text is\n"
@@ -47,6 +51,7 @@ int Dispatch(const Arguments& all) {
     if (command == "extract") return RunExtract(rest);
     if (command == "create") return RunCreate(rest);
     if (command == "cat") return RunCat(rest);
+    if (command == "state") return RunState(rest);
     return UsageError("unknown command '" + std::string(command) + "'");
 }
 

@@ -10,18 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "demo_script_lines.h"
+
 namespace orvane::demo {
 namespace {
-
-std::vector<std::string> Lines(const std::string& name) {
-    std::ifstream in(std::string(ORVANE_DEMO_SCRIPTS) + "/" + name);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 std::vector<std::string> Fields(const std::string& text, char separator) {
     std::vector<std::string> fields(1);
@@ -68,7 +60,7 @@ std::optional<std::string> Setting(const std::string& settings, const std::strin
 }
 
 std::vector<std::string> TextDefaults() {
-    return Lines("default_text.scn");
+    return DemoScriptLines("default_text.scn");
 }
 
 // The value of a line of the text defaults, after its key.
@@ -85,7 +77,7 @@ struct DialogueLine {
 
 std::vector<DialogueLine> DialogueLines() {
     std::vector<DialogueLine> dialogue;
-    for (const std::string& line : Lines("master.scn")) {
+    for (const std::string& line : DemoScriptLines("master.scn")) {
         if (line.starts_with("--") || line.find("set text") == std::string::npos) continue;
         const size_t text = line.find("text=");
         dialogue.push_back({line, line.substr(0, text == std::string::npos ? line.size() : text),
@@ -117,7 +109,7 @@ int WrapWidth(const DialogueLine& dialogue) {
 
 std::set<std::string> NameVariables() {
     std::set<std::string> names;
-    for (const std::string& line : Lines("names.scn")) {
+    for (const std::string& line : DemoScriptLines("names.scn")) {
         if (const size_t colon = line.find(':'); colon != std::string::npos) {
             names.insert(line.substr(0, colon));
         }
@@ -241,7 +233,7 @@ TEST(DemoDialogue, TagsAreWellFormed) {
 TEST(DemoDialogue, NameVariablesAreDeclared) {
     const std::set<std::string> names = NameVariables();
     int entries = 0;
-    for (const std::string& line : Lines("master.scn")) {
+    for (const std::string& line : DemoScriptLines("master.scn")) {
         if (line.starts_with("set enter ")) {
             ++entries;
             EXPECT_TRUE(names.contains(Setting(line, "name=").value_or(""))) << line;

@@ -16,18 +16,10 @@
 #include "pictures.h"
 #include "pointer.h"
 
+#include "demo_script_lines.h"
+
 namespace orvane::demo {
 namespace {
-
-std::vector<std::string> Lines(const std::string& name) {
-    std::ifstream in(std::string(ORVANE_DEMO_SCRIPTS) + "/" + name);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 std::map<std::string, PictureFormat> DrawnFiles() {
     std::map<std::string, PictureFormat> files;
@@ -48,15 +40,15 @@ std::string After(const std::string& line, const std::string& key) {
 TEST(DemoMenus, MenusAndTheInterfaceNameDrawnPicturesAndScenes) {
     const auto drawn = DrawnFiles();
     std::set<std::string> scenes, catalogue;
-    for (const std::string& line : Lines("master.scn")) {
+    for (const std::string& line : DemoScriptLines("master.scn")) {
         if (line.starts_with("scene ")) scenes.insert(line.substr(6));
     }
-    for (const std::string& line : Lines("objects.scn")) {
+    for (const std::string& line : DemoScriptLines("objects.scn")) {
         catalogue.insert(line.substr(0, line.find(':')));
     }
 
     // The shell goes back to the main menu by the exact line of the unlocked variant.
-    const std::vector<std::string> master = Lines("master.scn");
+    const std::vector<std::string> master = DemoScriptLines("master.scn");
     for (const char* variant : {"main_menu1", "main_menu2", "main_menu3", "main_menu4"}) {
         const std::string line = std::string("set section menu=") + variant;
         EXPECT_NE(std::find(master.begin(), master.end(), line), master.end()) << variant;
@@ -65,7 +57,7 @@ TEST(DemoMenus, MenusAndTheInterfaceNameDrawnPicturesAndScenes) {
         EXPECT_TRUE(drawn.contains(file)) << file;
     }
 
-    const std::vector<std::string> menus = Lines("menus.scn");
+    const std::vector<std::string> menus = DemoScriptLines("menus.scn");
     const std::set<std::string> builtIn = {"main",    "load",  "options", "fullscreen",
                                            "gallery", "cards", "exit"};
     int items = 0;
@@ -96,7 +88,7 @@ TEST(DemoMenus, MenusAndTheInterfaceNameDrawnPicturesAndScenes) {
     }
     EXPECT_GE(items, 4);
 
-    const std::vector<std::string> interface = Lines("interface.scn");
+    const std::vector<std::string> interface = DemoScriptLines("interface.scn");
     for (const std::string& line : master) {
         if (!line.starts_with("set interface ")) continue;
         const std::string section = line.substr(14);

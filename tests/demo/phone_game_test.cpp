@@ -17,6 +17,8 @@
 #include "phone_sounds.h"
 #include "pictures.h"
 
+#include "demo_script_lines.h"
+
 namespace orvane::demo {
 namespace {
 
@@ -37,16 +39,6 @@ const Image& Picture(const std::string& file) {
     static const Image none;
     const auto it = drawn.find(file);
     return it == drawn.end() ? none : it->second;
-}
-
-std::vector<std::string> ScriptLines(const std::string& name) {
-    std::ifstream in(std::string(ORVANE_DEMO_SCRIPTS) + "/" + name);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -158,15 +150,15 @@ bool Typeable(const std::string& utf8) {
 
 // Follows default.scn as the engine reads it, from line 2 along every choice.
 TEST(DemoPhone, EveryWayThroughTheStoryReadsScreensAndEndsAtAScene) {
-    const std::vector<std::string> lines = ScriptLines("default.scn");
+    const std::vector<std::string> lines = DemoScriptLines("default.scn");
     ASSERT_GT(lines.size(), 2u);
     std::set<std::string> sounds;
     for (const PhoneSound& sound : PhoneSounds()) sounds.insert(std::string(sound.file));
     std::set<std::string> declared;
-    for (const std::string& line : ScriptLines("triggers.scn")) {
+    for (const std::string& line : DemoScriptLines("triggers.scn")) {
         declared.insert(line.substr(0, line.find('=')));
     }
-    const std::vector<std::string> master = ScriptLines("master.scn");
+    const std::vector<std::string> master = DemoScriptLines("master.scn");
     const auto hasScene = [&](const std::string& label) {
         return std::find(master.begin(), master.end(), "scene " + label) != master.end();
     };

@@ -11,6 +11,8 @@
 
 #include "pictures.h"
 
+#include "demo_script_lines.h"
+
 namespace orvane::demo {
 namespace {
 
@@ -31,20 +33,10 @@ const Image& Picture(const std::string& file) {
     return it == Drawn().end() ? none : it->second;
 }
 
-std::vector<std::string> ScriptLines(const std::string& name) {
-    std::ifstream in(std::string(ORVANE_DEMO_SCRIPTS) + "/" + name);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // NAME -> FILE of objects.scn.
 std::map<std::string, std::string> Catalogue() {
     std::map<std::string, std::string> catalogue;
-    for (const std::string& line : ScriptLines("objects.scn")) {
+    for (const std::string& line : DemoScriptLines("objects.scn")) {
         const size_t colon = line.find(':');
         if (colon != std::string::npos) catalogue[line.substr(0, colon)] = line.substr(colon + 1);
     }
@@ -194,7 +186,7 @@ TEST(DemoScripts, TheCatalogueNamesDrawnPicturesOfTheRightKind) {
 
 TEST(DemoScripts, EveryNameTheTourUsesExists) {
     const auto catalogue = Catalogue();
-    const std::vector<std::string> lines = ScriptLines("master.scn");
+    const std::vector<std::string> lines = DemoScriptLines("master.scn");
     ASSERT_FALSE(lines.empty());
     std::set<std::string> scenes;
     for (const std::string& line : lines) {
@@ -244,7 +236,7 @@ TEST(DemoScripts, TheNameIsTypedIntoTheWhiteFieldOfTheEntryScreen) {
     // picture is not white there, the cells show as patches.
     const auto catalogue = Catalogue();
     int screens = 0;
-    for (const std::string& line : ScriptLines("master.scn")) {
+    for (const std::string& line : DemoScriptLines("master.scn")) {
         if (!line.starts_with("set enter ")) continue;
         ++screens;
         const auto entry = catalogue.find(ValueOf(line, " bg="));

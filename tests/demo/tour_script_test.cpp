@@ -16,6 +16,8 @@
 #include "music.h"
 #include "voices.h"
 
+#include "demo_script_lines.h"
+
 namespace orvane::demo {
 namespace {
 
@@ -24,16 +26,6 @@ std::string ReadText(const std::string& path) {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-std::vector<std::string> Lines(const std::string& name) {
-    std::istringstream in(ReadText(std::string(ORVANE_DEMO_SCRIPTS) + "/" + name));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -45,7 +37,7 @@ std::string Trimmed(const std::string& text) {
 // The lines of master.scn the engine executes, trimmed as it trims them.
 std::vector<std::string> Commands() {
     std::vector<std::string> commands;
-    for (const std::string& line : Lines("master.scn")) {
+    for (const std::string& line : DemoScriptLines("master.scn")) {
         const std::string command = Trimmed(line);
         if (!command.empty() && !command.starts_with("--")) commands.push_back(command);
     }
@@ -112,7 +104,7 @@ TEST(DemoTour, PlaylistsNameGeneratedTracks) {
     for (const DemoTrack& track : DemoTracks()) tracks.insert(std::string(track.file));
     // The archive's script reader makes a line of whatever follows the last line break, so a
     // final line break would add an empty track to the playlist.
-    const std::vector<std::string> startList = Lines("playlist.scn");
+    const std::vector<std::string> startList = DemoScriptLines("playlist.scn");
     ASSERT_FALSE(startList.empty());
     for (const std::string& entry : startList) {
         EXPECT_TRUE(tracks.contains(entry)) << "playlist.scn: \"" << entry << "\"";
@@ -141,7 +133,7 @@ TEST(DemoTour, PlaylistsNameGeneratedTracks) {
 
 std::set<std::string> DeclaredTriggers() {
     std::set<std::string> names;
-    for (const std::string& line : Lines("triggers.scn")) {
+    for (const std::string& line : DemoScriptLines("triggers.scn")) {
         const size_t eq = line.find('=');
         if (eq != std::string::npos) names.insert(line.substr(0, eq));
     }
@@ -212,7 +204,7 @@ TEST(DemoTour, BranchesTestAndSetDeclaredTriggersAndJumpToScenes) {
         }
     }
     EXPECT_GT(conditions, 0);
-    for (const std::string& line : Lines("gallery.scn")) {
+    for (const std::string& line : DemoScriptLines("gallery.scn")) {
         const std::string trigger = line.substr(0, line.find(':'));
         EXPECT_TRUE(trigger.starts_with("gal_") && declared.contains(trigger)) << line;
     }

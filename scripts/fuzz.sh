@@ -50,7 +50,7 @@ for target in "${targets[@]}"; do
     elapsed=$(($(date +%s) - started))
     runs=$(awk '/^stat::number_of_executed_units:/ {print $2}' "$log")
     # libFuzzer rounds its own rate down to whole runs, which says 0 for the slow targets.
-    rate=$(awk -v runs="${runs:-0}" -v s="$elapsed" 'BEGIN {printf "%.1f", s > 0 ? runs / s : 0}')
+    rate=$(awk -v runs="${runs:-0}" -v s="$elapsed" 'BEGIN {printf "%.1f", (s > 0 ? runs / s : 0)}')
     verdict=ok
     if [ "$status" -ne 0 ]; then
         verdict="FAULT (see $log and $build/crashes/$target/)"

@@ -9,6 +9,7 @@
 #include "archive/bmp_writer.h"
 #include "host/engine.h"
 #include "platform/headless_platform.h"
+#include "support/frame_checks.h"
 #include "support/game_folder.h"
 #include "support/temp_dir.h"
 
@@ -121,13 +122,7 @@ protected:
                std::to_string(EntryAt(974, 491));
     }
     bool CounterShown() const {
-        for (int y = 305; y < 325; ++y) {
-            for (int x = 485; x < 560; ++x) {
-                const uint32_t p = Shown(x, y);
-                if (PixelRed(p) + PixelGreen(p) + PixelBlue(p) < 30) return true;
-            }
-        }
-        return false;
+        return testing::HasDarkPixel(platform->lastFrame(), 485, 305, 560, 325);
     }
 
     std::unique_ptr<TempDir> game;

@@ -12,6 +12,7 @@
 #include "platform/headless_platform.h"
 #include "platform/keycodes.h"
 #include "shell/save_game.h"
+#include "support/frame_checks.h"
 #include "support/game_folder.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
@@ -176,13 +177,7 @@ protected:
     }
     // The label drawn over the centre thumbnail: some pixel of it is black.
     bool LabelShown() const {
-        for (int y = 615; y < 640; ++y) {
-            for (int x = 450; x < 600; ++x) {
-                const uint32_t p = Shown(x, y);
-                if (PixelRed(p) + PixelGreen(p) + PixelBlue(p) < 30) return true;
-            }
-        }
-        return false;
+        return testing::HasDarkPixel(platform->lastFrame(), 450, 615, 600, 640);
     }
 
     std::unique_ptr<TempDir> game;

@@ -97,9 +97,16 @@ bool CardGame::ShowsEndOfGame(bool unlockOnLoss) {
     return true;
 }
 
-void CardGame::UnlockNextGalleryPicture() {
+std::vector<std::string> CardPrizeTriggers() {
+    std::vector<std::string> names;
     for (int n = kFirstGalleryTrigger; n <= kLastGalleryTrigger; ++n) {
-        const std::string name = "gal_trg" + std::to_string(n);
+        names.push_back("gal_trg" + std::to_string(n));
+    }
+    return names;
+}
+
+void CardGame::UnlockNextGalleryPicture() {
+    for (const std::string& name : CardPrizeTriggers()) {
         if (GetTrigger(triggers_, name).empty()) {
             SetTrigger(triggers_, name, "yes");
             return;

@@ -102,4 +102,7 @@ inline int NextCardPlayer(int player) {
     return player % 3 + 1;
 }
 
+// The gallery's triggers that won games set to "yes", one a game, in this order.
+std::vector<std::string> CardPrizeTriggers();
+
 }  // namespace orvane

@@ -59,6 +59,23 @@ Surface& Load(GameState& game, const SlotPicture& picture) {
 
 }  // namespace
 
+FixedPictures CardTablePictures(bool fromMenu) {
+    FixedPictures pictures;
+    for (const SlotPicture& picture : kPlayAgainPictures) {
+        pictures.push_back({picture.file, PictureNeed::Required});
+    }
+    pictures.push_back({kDeckPicture.file, PictureNeed::Required});
+    for (const SlotPicture& picture : kTablePictures) {
+        pictures.push_back({picture.file, PictureNeed::Required});
+    }
+    if (fromMenu) {
+        for (const BackdropPart& part : kMenuBackdrop) {
+            pictures.push_back({part.file, PictureNeed::Optional});
+        }
+    }
+    return pictures;
+}
+
 CardTableScreen::CardTableScreen(Shell& shell)
     : game(*this, shell.game.random, shell.game.Triggers), shell_(shell) {}
 

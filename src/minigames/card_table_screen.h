@@ -5,6 +5,7 @@
 // main menu may be replayed without limit and goes back to the main menu.
 #pragma once
 
+#include "archive/fixed_picture.h"
 #include "minigames/card_dump.h"
 #include "minigames/card_game.h"
 #include "minigames/card_table_view.h"
@@ -73,5 +74,8 @@ private:
     // made from is gone by then.
     Surface savedTable_;
 };
+
+// What the table loads; `fromMenu` adds the backdrop of a game started from a menu.
+FixedPictures CardTablePictures(bool fromMenu);
 
 }  // namespace orvane

@@ -131,6 +131,12 @@ void Say(GameState& game, std::string_view line, int y) {
 
 }  // namespace
 
+FixedPictures CodePuzzlePictures() {
+    FixedPictures pictures;
+    for (const auto& picture : kPictures) pictures.push_back({picture.file, PictureNeed::Required});
+    return pictures;
+}
+
 bool IsTypeableCodeAnswer(std::string_view answer) {
     return !answer.empty() && answer.size() <= kMaxDigits &&
            std::all_of(answer.begin(), answer.end(), [](char c) { return c >= '0' && c <= '9'; });

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "archive/fixed_picture.h"
+
 namespace orvane {
 
 // The keypad enters at most four digits: an answer after the ";" of a "code.scn" line that is
@@ -52,5 +54,7 @@ private:
     Shell& shell_;
     std::array<int, kSequences> chosen_{};  // indices into CodeLines
 };
+
+FixedPictures CodePuzzlePictures();
 
 }  // namespace orvane

@@ -14,6 +14,14 @@
 namespace orvane {
 namespace {
 
+constexpr char kPhonePicture[] = "phone.bmp";
+constexpr char kPressedPhonePicture[] = "phone_pressed.bmp";
+constexpr char kMenuPicture[] = "main_menu_necro.bmp";
+constexpr char kStripsPicture[] = "necro_if.bmp";
+constexpr char kForegroundPicture[] = "foreground.bmp";
+constexpr char kFirstTitlePicture[] = "title1.bmp";
+constexpr char kSecondTitlePicture[] = "title2.bmp";
+
 constexpr int kPhoneSlot = 12;
 constexpr int kPressedPhoneSlot = 13;
 constexpr int kSavedFrameSlot = 14;
@@ -115,6 +123,19 @@ void DrawOnDisplay(Surface& back, const Surface& source, Rect from, int x, int y
 
 }  // namespace
 
+FixedPictures NecroPictures() {
+    FixedPictures pictures = {{kPhonePicture, PictureNeed::Required},
+                              {kPressedPhonePicture, PictureNeed::Required},
+                              {kMenuPicture, PictureNeed::Required},
+                              {kStripsPicture, PictureNeed::Required}};
+    for (const char* font : kNecroFontFiles) pictures.push_back({font, PictureNeed::Required});
+    // The titles only open the game, and the foreground only frames it.
+    for (const char* name : {kForegroundPicture, kFirstTitlePicture, kSecondTitlePicture}) {
+        pictures.push_back({name, PictureNeed::Optional});
+    }
+    return pictures;
+}
+
 bool NecroGame::LoadInto(int slot, std::string_view name) {
     GameState& game = shell_.game;
     Surface* surface = game.slots.Get(slot);
@@ -148,10 +169,10 @@ void NecroGame::ShowTitles() {
     slots.Create(kPressedPhoneSlot, kPhoneWidth, kPhoneHeight);
     slots.Create(kMenuSlot, kMenuWidth, kMenuHeight);
     slots.Create(kStripsSlot, kMenuWidth, kMenuHeight);
-    LoadInto(kPhoneSlot, "phone.bmp");
-    LoadInto(kPressedPhoneSlot, "phone_pressed.bmp");
-    LoadInto(kMenuSlot, "main_menu_necro.bmp");
-    LoadInto(kStripsSlot, "necro_if.bmp");
+    LoadInto(kPhoneSlot, kPhonePicture);
+    LoadInto(kPressedPhoneSlot, kPressedPhonePicture);
+    LoadInto(kMenuSlot, kMenuPicture);
+    LoadInto(kStripsSlot, kStripsPicture);
     slots.Create(kSavedFrameSlot, 1024, 768);
     Surface* back = slots.Get(kSlotBackBuffer);
     if (back) {
@@ -179,13 +200,13 @@ void NecroGame::ShowTitles() {
         surface->IndexTransparentSpans();
     }
     fonts_.Measure(slots);
-    LoadInto(kForegroundSlot, "foreground.bmp");
-    LoadInto(kTitleSlot, "title1.bmp");
+    LoadInto(kForegroundSlot, kForegroundPicture);
+    LoadInto(kTitleSlot, kFirstTitlePicture);
 
     if (back) CopyRect(*back, kFirstTitleX, kFirstTitleY, *slots.Get(kTitleSlot), &kFirstTitle);
     Show();
     game.platform.Sleep(kTitleMs);
-    LoadInto(kTitleSlot, "title2.bmp");
+    LoadInto(kTitleSlot, kSecondTitlePicture);
     const Rect secondTitle{0, 0, kDisplayWidth, kSmallHeight};
     if (back) CopyRect(*back, kDisplay.left, kDisplay.top, *slots.Get(kTitleSlot), &secondTitle);
     Show();

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "archive/fixed_picture.h"
 #include "minigames/necro_text.h"
 #include "minigames/necro_typing.h"
 #include "render/surface.h"
@@ -103,5 +104,8 @@ private:
     Rect litArea_;         // where the lit key lies on the phone
     int optionCount_ = 0;  // of the choice screen shown last
 };
+
+// The phone, its menu, its fonts and its titles.
+FixedPictures NecroPictures();
 
 }  // namespace orvane

@@ -60,9 +60,15 @@ void CreateFixedSurfaces(MediaSlots& slots) {
 }
 
 void LoadFixedPictures(MediaSlots& slots, PictureLoader& loader) {
-    Reload(slots, loader, {"blackscreen.jpg", kSlotBlack});
-    Reload(slots, loader, {"whitescreen.jpg", kSlotWhite});
-    Reload(slots, loader, {"redbox.bmp", kSlotRedBox});
+    Reload(slots, loader, {kBlackPicture, kSlotBlack});
+    Reload(slots, loader, {kWhitePicture, kSlotWhite});
+    Reload(slots, loader, {kRedBoxPicture, kSlotRedBox});
+}
+
+FixedPictures StartupPictures() {
+    return {{kBlackPicture, PictureNeed::Optional},
+            {kWhitePicture, PictureNeed::Optional},
+            {kRedBoxPicture, PictureNeed::Optional}};
 }
 
 void ReleaseAll(MediaSlots& slots) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "archive/fixed_picture.h"
 #include "archive/picture_loader.h"
 #include "platform/platform.h"
 #include "render/media_slots.h"
@@ -16,6 +17,13 @@ inline constexpr char kDisplayErrorMessage[] = "DD inetializaton error";
 // Releases everything, opens the window (once) and creates the primary surface and the back
 // buffer. False, after showing the device error, when no window can be made.
 bool SetUpDisplay(MediaSlots& slots, Platform& platform);
+
+inline constexpr char kBlackPicture[] = "blackscreen.jpg";
+inline constexpr char kWhitePicture[] = "whitescreen.jpg";
+inline constexpr char kRedBoxPicture[] = "redbox.bmp";
+// The three above, which every game uses: fades, and the main menu's marker. A missing one is
+// not black or white but the last JPEG decoded.
+FixedPictures StartupPictures();
 
 // The black and white pictures (1024 x 768) and the red box (20 x 20), empty.
 void CreateFixedSurfaces(MediaSlots& slots);

@@ -94,7 +94,7 @@ void ScreenFade(MediaSlots& slots, Platform& platform, PictureLoader& pictures, 
     if (!towardBack) HoldPresents(slots);
     // The picture that was brought to the scene is made black or white again for the next one.
     if (picture) {
-        pictures.LoadPicture(*picture, kind == FadeKind::FromBlack ? "blackscreen.jpg" : "whitescreen.jpg");
+        pictures.LoadPicture(*picture, kind == FadeKind::FromBlack ? kBlackPicture : kWhitePicture);
         picture->MarkChanged();
     }
 }

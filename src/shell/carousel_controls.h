@@ -8,6 +8,8 @@
 
 namespace orvane {
 
+inline constexpr char kCarouselControlsPicture[] = "right_buttons.bmp";
+
 // An area of the screen, both ends inclusive.
 struct ScreenArea {
     int left;

@@ -63,6 +63,12 @@ void LoadInto(GameState& game, Surface& target, const char* picture) {
 
 }  // namespace
 
+FixedPictures GameMenuPictures() {
+    return {{kMenuPicture, PictureNeed::Required},
+            {kPanelsPicture, PictureNeed::Required},
+            {kSavedPicture, PictureNeed::Optional}};
+}
+
 void GameMenuScreen::Open() {
     GameState& game = shell_.game;
     // The right button cannot open the menu while a fade or a move runs (clicks are dropped

@@ -3,6 +3,8 @@
 // (modes 43, 42 and 41). The menu keeps a copy of the game screen to return to.
 #pragma once
 
+#include "archive/fixed_picture.h"
+
 namespace orvane {
 
 class Shell;
@@ -39,5 +41,7 @@ private:
     Shell& shell_;
     int openedFrom_ = 1;  // the screen mode under the menu
 };
+
+FixedPictures GameMenuPictures();
 
 }  // namespace orvane

@@ -69,6 +69,12 @@ void ShowGameScreen(GameState& game) {
 
 }  // namespace
 
+FixedPictures JournalPictures() {
+    FixedPictures pictures;
+    for (const auto& picture : kPictures) pictures.push_back({picture.file, PictureNeed::Required});
+    return pictures;
+}
+
 void JournalScreen::Open() {
     GameState& game = shell_.game;
     // A click before the first move over a button does nothing, whatever the last journal left.

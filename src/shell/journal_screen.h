@@ -3,6 +3,8 @@
 // script then goes on from the line after "set journal" on an empty stage.
 #pragma once
 
+#include "archive/fixed_picture.h"
+
 namespace orvane {
 
 class Shell;
@@ -28,5 +30,7 @@ private:
 
     Shell& shell_;
 };
+
+FixedPictures JournalPictures();
 
 }  // namespace orvane

@@ -64,7 +64,16 @@ void ReadThumbnail(const SaveFile& save, Surface& thumbnail) {
     if (!ReadSaveThumbnail(save.path, thumbnail, error)) LogError(error);
 }
 
+constexpr char kLoadBackground[] = "load.jpg";
+constexpr char kThumbnailFrame[] = "load_ramka.bmp";
+
 }  // namespace
+
+FixedPictures LoadScreenPictures() {
+    return {{kLoadBackground, PictureNeed::Required},
+            {kThumbnailFrame, PictureNeed::Optional},
+            {kCarouselControlsPicture, PictureNeed::Required}};
+}
 
 void LoadScreen::Open() {
     if (!shell_.HasSaveGames()) return;
@@ -74,9 +83,9 @@ void LoadScreen::Open() {
     background_ = Surface(1024, 768);
     frame_ = Surface(kFrameWidth, kFrameHeight);
     controls_ = Surface(kControlsWidth, kControlsHeight);
-    game.pictures.LoadPicture(background_, "load.jpg");
-    game.pictures.LoadPicture(frame_, "load_ramka.bmp");
-    game.pictures.LoadPicture(controls_, "right_buttons.bmp");
+    game.pictures.LoadPicture(background_, kLoadBackground);
+    game.pictures.LoadPicture(frame_, kThumbnailFrame);
+    game.pictures.LoadPicture(controls_, kCarouselControlsPicture);
     frame_.IndexTransparentSpans();
     carousel = CarouselPositions::Start(static_cast<int>(shell_.SaveGames.size()));
     // A click before the pointer has moved over a control does nothing.

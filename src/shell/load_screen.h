@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "archive/fixed_picture.h"
 #include "render/surface.h"
 #include "shell/load_carousel.h"
 #include "shell/save_folder.h"
@@ -59,5 +60,7 @@ private:
     // Whether a button of the action bar is lit on the screen.
     bool barLit_ = false;
 };
+
+FixedPictures LoadScreenPictures();
 
 }  // namespace orvane

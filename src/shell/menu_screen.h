@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "archive/fixed_picture.h"
+
+#include "archive/fixed_picture.h"
 namespace orvane {
 
 class Shell;
@@ -36,5 +39,10 @@ private:
 
     Shell& shell_;
 };
+
+inline constexpr char kMainMenuPicture[] = "main_menu.jpg";
+// The fourth variant's picture, once sys_3 is 1.
+inline constexpr char kLastMainMenuPicture[] = "main_menu2.jpg";
+FixedPictures MainMenuPictures(bool lastVariant);
 
 }  // namespace orvane

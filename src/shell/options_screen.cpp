@@ -49,10 +49,14 @@ void DrawBar(MediaSlots& slots, int level, int y, bool eraseRest) {
 
 }  // namespace
 
+FixedPictures OptionsPictures() {
+    return {{kOptionsPicture, PictureNeed::Required}};
+}
+
 void OptionsScreen::Open(bool fromGame) {
     GameState& game = shell_.game;
     Surface* back = game.slots.Get(kSlotBackBuffer);
-    if (back) game.pictures.LoadPicture(*back, "options.jpg");
+    if (back) game.pictures.LoadPicture(*back, kOptionsPicture);
     DrawBar(game.slots, game.SoundVolume, kSoundBarY, false);
     DrawBar(game.slots, game.MusicVolume, kMusicBarY, false);
     Present(game.slots, game.platform);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "archive/fixed_picture.h"
 #include "platform/config.h"
 
 namespace orvane {
@@ -40,5 +41,8 @@ private:
     std::optional<std::filesystem::path> settingsFile_;
     PlayerSettings kept_;
 };
+
+inline constexpr char kOptionsPicture[] = "options.jpg";
+FixedPictures OptionsPictures();
 
 }  // namespace orvane

@@ -37,6 +37,13 @@ std::optional<MenuEntryLine> ReadEntryLine(const std::string& line) {
 
 }  // namespace
 
+FixedPictures MainMenuPictures(bool lastVariant) {
+    // A missing JPEG is not black: the menu would show the last picture decoded.
+    FixedPictures pictures = {{kMainMenuPicture, PictureNeed::Required}};
+    if (lastVariant) pictures.push_back({kLastMainMenuPicture, PictureNeed::Required});
+    return pictures;
+}
+
 void MenuScreen::Show(std::string_view line) {
     GameState& game = shell_.game;
     // The section files are read into the list the text defaults came from; the defaults
@@ -63,7 +70,7 @@ void MenuScreen::ShowMainMenu(std::string name) {
     if (name == "main_menu3") game.MenuKind = 6;
     if (name == "main_menu4") game.MenuKind = 7;
     Surface& plain = game.slots.Create(kSlotMenuPicture, kScreenWidth, kScreenHeight);
-    game.pictures.LoadPicture(plain, game.MenuKind == 7 ? "main_menu2.jpg" : "main_menu.jpg");
+    game.pictures.LoadPicture(plain, game.MenuKind == 7 ? kLastMainMenuPicture : kMainMenuPicture);
     game.slots.SetPoolInUse(kSlotMenuPicture, true);
     if (Surface* back = game.slots.Get(kSlotBackBuffer)) DrawScreenPicture(*back, plain, false);
     Present(game.slots, game.platform);

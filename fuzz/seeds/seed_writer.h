@@ -23,5 +23,7 @@ private:
 void WriteFileSeeds(SeedWriter& seeds);
 // The seeds of the targets that run the engine, and the saves those runs write.
 void WriteGameSeeds(SeedWriter& seeds);
+// The seeds of the game's list files and the settings file.
+void WriteListSeeds(SeedWriter& seeds);
 
 }  // namespace orvane::fuzz

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     orvane::fuzz::SeedWriter seeds(argv[1]);
     orvane::fuzz::WriteFileSeeds(seeds);
     orvane::fuzz::WriteGameSeeds(seeds);
+    orvane::fuzz::WriteListSeeds(seeds);
     std::printf("fuzz_seeds: %d seeds in %s\n", seeds.written(), argv[1]);
     return 0;
 }

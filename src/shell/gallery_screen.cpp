@@ -74,12 +74,7 @@ std::string TwoDigits(int n) {
 
 void GalleryScreen::Open() {
     GameState& game = shell_.game;
-    entries_.clear();
-    for (const std::string& line : game.lists.GalleryList) {
-        const size_t colon = line.find(':');
-        if (colon == std::string::npos || colon + 1 == line.size()) continue;
-        entries_.push_back({line.substr(0, colon), line.substr(colon + 1)});
-    }
+    entries_ = ReadGalleryEntries(game.lists.GalleryList);
     if (entries_.empty()) {
         LogError("the gallery has no pictures: gallery.scn holds no line TRIGGER:PICTURE");
         return;
@@ -111,7 +106,7 @@ void GalleryScreen::Open() {
 
 bool GalleryScreen::MakePage(int position, Surface& page) {
     GameState& game = shell_.game;
-    const Entry& entry =
+    const GalleryEntry& entry =
         entries_[static_cast<size_t>(SaveIndexOf(position, static_cast<int>(entries_.size())))];
     page = white_;
     if (IsUnlocked(game.Triggers, entry.trigger)) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/surface.h"
+#include "shell/gallery_entries.h"
 #include "shell/load_carousel.h"
 
 namespace orvane {
@@ -36,12 +37,6 @@ public:
     int LoadHoverButton = 0;
 
 private:
-    // The entries of "gallery.scn": TRIGGER:PICTURE.
-    struct Entry {
-        std::string trigger;
-        std::string picture;
-    };
-
     // Draws the carousel at its positions, with `litControl` lit on the strip when it is not 0,
     // and presents it.
     void ShowGallery(int litControl = 0);
@@ -56,7 +51,7 @@ private:
     void ReleasePictures();
 
     Shell& shell_;
-    std::vector<Entry> entries_;
+    std::vector<GalleryEntry> entries_;
     Surface background_;  // "gallery.jpg"
     Surface white_;       // "whitescreen.jpg"
     Surface closed_;      // "not_opened.bmp": a locked entry, and the frames

@@ -22,6 +22,7 @@ constexpr int kMiddle = kCarouselCentre;
 constexpr int kPrevious = kCarouselPrevious;
 constexpr int kNext = kCarouselNext;
 
+constexpr char kBackground[] = "gallery.jpg";
 constexpr char kClosedPicture[] = "not_opened.bmp";
 
 // The controls, tested in this order: the screen's edges scroll as the strip's arrows do.
@@ -72,6 +73,14 @@ std::string TwoDigits(int n) {
 
 }  // namespace
 
+FixedPictures GalleryPictures() {
+    // The page is filled white before the picture is looked for.
+    return {{kBackground, PictureNeed::Required},
+            {kClosedPicture, PictureNeed::Required},
+            {kCarouselControlsPicture, PictureNeed::Required},
+            {kWhitePicture, PictureNeed::Fallback}};
+}
+
 void GalleryScreen::Open() {
     GameState& game = shell_.game;
     entries_ = ReadGalleryEntries(game.lists.GalleryList);
@@ -85,11 +94,11 @@ void GalleryScreen::Open() {
     white_.Fill(MakePixel(255, 255, 255));
     closed_ = Surface(kSmallWidth, kSmallHeight);
     controls_ = Surface(kSmallWidth, kSmallHeight);
-    game.pictures.LoadPicture(controls_, "right_buttons.bmp");
-    game.pictures.LoadPicture(background_, "gallery.jpg");
+    game.pictures.LoadPicture(controls_, kCarouselControlsPicture);
+    game.pictures.LoadPicture(background_, kBackground);
     game.pictures.LoadPicture(closed_, kClosedPicture);
     // A missing JPEG would hand out the last one decoded, the background: the page stays white.
-    if (const Image& white = game.pictures.Decode("whitescreen.jpg");
+    if (const Image& white = game.pictures.Decode(kWhitePicture);
         game.pictures.LastPictureFound && !white.empty()) {
         CopyPictureInto(white_, white);
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/fixed_picture.h"
 #include "render/surface.h"
 #include "shell/gallery_entries.h"
 #include "shell/load_carousel.h"
@@ -63,5 +64,7 @@ private:
     // The carousel under the full view, to come back to.
     Surface savedFrame_;
 };
+
+FixedPictures GalleryPictures();
 
 }  // namespace orvane

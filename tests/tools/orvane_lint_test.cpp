@@ -5,9 +5,20 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "minigames/card_table_screen.h"
+#include "minigames/code_puzzle.h"
+#include "minigames/necro_game.h"
+#include "render/display.h"
+#include "shell/gallery_screen.h"
+#include "shell/game_menu.h"
+#include "shell/journal_screen.h"
+#include "shell/load_screen.h"
+#include "shell/menu_screen.h"
+#include "shell/options_screen.h"
 #include "support/game_folder.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
@@ -42,6 +53,18 @@ const Files kBaseScripts = {
 };
 const std::vector<std::string> kPictures = {"bg_a.bmp", "obj_b.bmp", "menu.bmp", "menu_lit.bmp"};
 
+// Every picture that a screen loads by its own name, so that a case can take one away.
+std::set<std::string> ScreenPictures() {
+    std::set<std::string> names;
+    for (const FixedPictures& screen :
+         {StartupPictures(), MainMenuPictures(true), GameMenuPictures(), OptionsPictures(),
+          LoadScreenPictures(), GalleryPictures(), JournalPictures(), CodePuzzlePictures(),
+          NecroPictures(), CardTablePictures(true)}) {
+        for (const FixedPicture& picture : screen) names.insert(picture.name);
+    }
+    return names;
+}
+
 // The engine reads archive scripts with CR LF line ends.
 std::string WithCrLf(const std::string& text) {
     std::string out;
@@ -51,9 +74,10 @@ std::string WithCrLf(const std::string& text) {
 
 struct Case {
     const char* what;
-    Files scripts;         // replace or add archive scripts
-    Files loose;           // loose files of the game folder
-    const char* expected;  // the start of the one line reported
+    Files scripts;                         // replace or add archive scripts
+    Files loose;                           // loose files of the game folder
+    const char* expected;                  // the start of the one line reported
+    std::vector<std::string> absent = {};  // screen pictures left out of the archive
 };
 
 // The base master.scn has 8 lines; a case that appends starts at line 9.
@@ -158,7 +182,7 @@ const std::vector<Case> kCases = {
      {{"master.scn", MasterPlus("if lamp=1 goto second\nset trigger Lamp=1\n")},
       {"triggers.scn", "flag=0\nLamp=0\n"}},
      {},
-     "master.scn:9: error: trigger \"lamp\" is declared with capitals"},
+     "master.scn:9: error: trigger \"lamp\" is declared with other capitals"},
     {"a trigger tested that nothing sets (a warning)",
      {{"master.scn", MasterPlus("if lamp=1 goto second\n")}, {"triggers.scn", "flag=0\nlamp=0\n"}},
      {},
@@ -172,15 +196,70 @@ const std::vector<Case> kCases = {
       {"triggers.scn", "flag=0\nsys_1=0\n"}},
      {{"main_menu.jpg", "x"}},
      "master.scn:9: error: no line is exactly \"set section menu=main_menu2\""},
+    {"a picture of the in-game menu, which any scene can open",
+     {},
+     {},
+     "Orvane.pak: error: the in-game menu needs picture \"right_button.jpg\"",
+     {"right_button.jpg"}},
+    {"an optional picture of a screen (a warning)",
+     {},
+     {},
+     "Orvane.pak: warning: the load screen needs picture \"load_ramka.bmp\"",
+     {"load_ramka.bmp"}},
+    {"a journal picture, at the line that opens the journal",
+     {{"master.scn", MasterPlus("set journal\n")}},
+     {},
+     "master.scn:9: error: the journal needs picture \"bortzhur_sure.bmp\"",
+     {"bortzhur_sure.bmp", "code.bmp"}},
+    {"a card table picture, at the menu item that starts a game",
+     {{"menus.scn", "menu m;\nbg=menu.bmp\nitem:0:0:10:10 action=cards bg=menu_lit.bmp\nend\n"}},
+     {},
+     "menus.scn:3: error: the card table needs picture \"deck.bmp\"",
+     {"deck.bmp"}},
+    {"a gallery picture, at the main menu that opens the gallery",
+     {{"master.scn", MasterPlus("set section menu=main_menu1\nset trigger gal_a=yes\n")},
+      {"triggers.scn", "flag=0\ngal_a=0\n"},
+      {"gallery.scn", "gal_a:bg_a.bmp\n"}},
+     {},
+     "master.scn:9: error: the gallery needs picture \"gallery.jpg\"",
+     {"gallery.jpg"}},
+    {"a gallery line that the gallery cannot read",
+     {{"gallery.scn", "gal_a\n"}},
+     {},
+     "gallery.scn:1: error: is not TRIGGER:PICTURE"},
+    {"a gallery picture that is neither loose nor in the archive",
+     {{"gallery.scn", "gal_a:gone.bmp\n"},
+      {"triggers.scn", "flag=0\ngal_a=0\n"},
+      {"master.scn", MasterPlus("set trigger gal_a=yes\n")}},
+     {},
+     "gallery.scn:1: error: picture \"gone.bmp\" is neither"},
+    {"a gallery trigger not declared; a card game's prize is set by the game",
+     {{"gallery.scn", "gal_trg51:bg_a.bmp\ngal_trg52:bg_a.bmp\n"},
+      {"triggers.scn", "flag=0\ngal_trg51=\n"},
+      {"master.scn", MasterPlus("game=cards\n")}},
+     {},
+     "gallery.scn:2: error: trigger \"gal_trg52\" is not declared"},
+    {"a gallery trigger that nothing sets to \"yes\" (a warning)",
+     {{"gallery.scn", "gal_a:bg_a.bmp\n"},
+      {"triggers.scn", "flag=0\ngal_a=0\n"},
+      {"master.scn", MasterPlus("set trigger gal_a=1\n")}},
+     {},
+     "gallery.scn:1: warning: nothing sets trigger \"gal_a\""},
 };
 
 // The base game in `folder`, with `scripts` in its archive in place of or beside the base ones.
-void MakeGame(const testing::TempDir& folder, const Files& scripts, const Files& loose) {
+void MakeGame(const testing::TempDir& folder, const Files& scripts, const Files& loose,
+              const std::vector<std::string>& absent = {}) {
     Files all = kBaseScripts;
     for (const auto& [name, text] : scripts) all[name] = text;
     testing::GameArchive archive;
     for (const auto& [name, text] : all) archive.Script(name, WithCrLf(text));
     for (const std::string& picture : kPictures) archive.Entry(picture, "picture");
+    for (const std::string& picture : ScreenPictures()) {
+        if (std::find(absent.begin(), absent.end(), picture) == absent.end()) {
+            archive.Entry(picture, "picture");
+        }
+    }
     archive.WriteTo(folder / "Orvane.pak");
     folder.Write("hello.wav", "RIFF");
     for (const auto& [name, bytes] : loose) folder.Write(name, bytes);
@@ -202,7 +281,7 @@ TEST(OrvaneLintTest, EachMistakeIsReportedAtItsLine) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
         testing::TempDir game;
-        MakeGame(game, c.scripts, c.loose);
+        MakeGame(game, c.scripts, c.loose, c.absent);
         const testing::ProgramResult result = Lint(game.path());
         const bool warning = std::string(c.expected).find(": warning: ") != std::string::npos;
         EXPECT_EQ(result.exitCode, warning ? 0 : 1) << result.out << result.err;

@@ -24,6 +24,9 @@ void GatherAssignments(LintContext& c);
 void CheckJump(LintContext& c, std::string_view file, int number, std::string_view target);
 void CheckAssignment(LintContext& c, std::string_view file, int number,
                      std::string_view assignment);
+// Whether triggers.scn declares `name`; else an error that ends in `consequence`.
+bool CheckDeclared(LintContext& c, std::string_view file, int number, std::string_view name,
+                   std::string_view consequence);
 void CheckCondition(LintContext& c, int number, std::string_view condition);
 // The scenes that the phone game's ending triggers can choose, from the line "game=necro".
 void CheckNecroEndings(LintContext& c, int number);
@@ -39,5 +42,12 @@ void LintCodeLines(LintContext& c, int gameLine);
 void CheckTrack(LintContext& c, std::string_view file, int number, std::string_view name);
 void LintPlaylist(LintContext& c);
 void LintNecroScript(LintContext& c, int gameLine);
+// gallery.scn by the gallery's own reader; whether it has an entry to show.
+bool LintGallery(LintContext& c);
+
+// Whether a card game can start: a line "game=cards", or a menu item that starts one.
+bool CardsReachable(const LintContext& c);
+// The pictures the screens that the game can reach load by their own names.
+void CheckFixedPictures(LintContext& c, bool galleryHasEntries);
 
 }  // namespace orvane::lint

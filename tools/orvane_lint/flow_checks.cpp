@@ -78,6 +78,23 @@ void CheckAssignment(LintContext& c, std::string_view file, int number,
     }
 }
 
+bool CheckDeclared(LintContext& c, std::string_view file, int number, std::string_view name,
+                   std::string_view consequence) {
+    if (c.Declared(name)) return true;
+    bool otherCase = false;
+    const std::string lowerPrefix = LowerCaseCp1251(name) + "=";
+    for (const std::string& entry : c.triggers) {
+        otherCase = otherCase || StartsWith(LowerCaseCp1251(entry), lowerPrefix);
+    }
+    c.findings.Error(file, number,
+                     "trigger " + Quoted(name) +
+                         (otherCase ? " is declared with other capitals in triggers.scn, and "
+                                      "names are compared as written"
+                                    : " is not declared in triggers.scn") +
+                         ": " + std::string(consequence));
+    return false;
+}
+
 void CheckCondition(LintContext& c, int number, std::string_view text) {
     const Condition condition = ParseCondition(text);
     const auto error = [&](std::string message) {
@@ -97,16 +114,8 @@ void CheckCondition(LintContext& c, int number, std::string_view text) {
             error("a term of the condition names no trigger");
             continue;
         }
-        if (!c.Declared(term.name)) {
-            bool otherCase = false;
-            for (const std::string& entry : c.triggers) {
-                otherCase = otherCase || StartsWith(LowerCaseCp1251(entry), term.name + "=");
-            }
-            error("trigger " + Quoted(term.name) +
-                  (otherCase ? " is declared with capitals in triggers.scn, and conditions are "
-                               "compared lower-cased"
-                             : " is not declared in triggers.scn") +
-                  ": the test on it leaves the condition as it was");
+        if (!CheckDeclared(c, kMasterFile, number, term.name,
+                           "the test on it leaves the condition as it was")) {
         } else if (!c.assignedNames.count(term.name) && !IsPersistentTriggerName(term.name)) {
             c.findings.Warning(kMasterFile, number,
                                "nothing sets trigger " + Quoted(term.name) +

@@ -2,6 +2,7 @@
 // loads at start-up, and the facts gathered from the whole script before the lines are checked.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -20,6 +21,7 @@ inline constexpr char kTriggersFile[] = "triggers.scn";
 inline constexpr char kNamesFile[] = "names.scn";
 inline constexpr char kCodeFile[] = "code.scn";
 inline constexpr char kPlaylistFile[] = "playlist.scn";
+inline constexpr char kGalleryFile[] = "gallery.scn";
 
 struct LintContext {
     LintContext(GameData& gameData, Findings& found) : data(gameData), findings(found) {}
@@ -42,6 +44,9 @@ struct LintContext {
     // The menus and interface sections already checked, so each is reported once.
     std::set<std::string> checkedMenus;
     std::set<std::string> checkedInterfaces;
+    // The shell's own actions ("cards", "gallery", ...) that items of the menus shown perform,
+    // each with the menus.scn line of its first item.
+    std::map<std::string, int> menuActions;
     int mainMenuLine = 0;  // the first line that shows a main menu, 0 when none does
     bool codeChecked = false;
     bool necroChecked = false;

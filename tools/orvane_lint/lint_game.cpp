@@ -53,6 +53,7 @@ void LintGame(const std::filesystem::path& gameDir, const std::filesystem::path&
     // Data files that no line of the script starts are still the game's: checked on their own.
     if (!c.codeChecked) LintCodeLines(c, 0);
     if (!c.necroChecked && c.hasNecroScript) LintNecroScript(c, 0);
+    CheckFixedPictures(c, LintGallery(c));
 }
 
 }  // namespace orvane::lint

@@ -16,7 +16,10 @@ void CheckMenuAction(LintContext& c, int number, std::string_view action) {
         return;
     }
     for (std::string_view builtIn : kBuiltIn) {
-        if (action == builtIn) return;
+        if (action == builtIn) {
+            c.menuActions.emplace(std::string(action), number);
+            return;
+        }
     }
     CheckJump(c, kMenusFile, number, Trim(action));
 }
@@ -80,8 +83,6 @@ void CheckMainMenus(LintContext& c) {
                         (variant > 1 ? " once " + unlock + " is 1" : std::string()));
         }
     }
-    check.Picture("main_menu.jpg");
-    if (c.Declared("sys_3")) check.Picture("main_menu2.jpg");
 }
 
 void CheckInterface(LintContext& c, int number, std::string_view name) {

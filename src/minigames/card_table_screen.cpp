@@ -5,6 +5,7 @@
 #include "minigames/card_table_layout.h"
 #include "render/blend.h"
 #include "render/display.h"
+#include "script/cinematic_pictures.h"
 #include "script/stage.h"
 #include "shell/shell.h"
 
@@ -45,8 +46,8 @@ struct BackdropPart {
     int y;
 };
 constexpr BackdropPart kMenuBackdrop[] = {
-    {"topline.bmp", {0, 0, 1024, 99}, 0},
-    {"bottomline.bmp", {0, 0, 1024, 99}, 669},
+    {kTopStripPicture, {0, 0, 1024, 99}, 0},
+    {kBottomStripPicture, {0, 0, 1024, 99}, 669},
     {"bg_red_comp_space3.jpg", {0, 0, 1024, 570}, 99},
 };
 

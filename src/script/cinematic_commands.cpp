@@ -7,14 +7,15 @@
 #include "render/blend.h"
 #include "render/display.h"
 #include "render/step_pacer.h"
+#include "script/cinematic_pictures.h"
 #include "script/command_params.h"
 #include "script/interpreter.h"
 
 namespace orvane {
 namespace {
 
-constexpr int kBandTop = 99;       // the picture band between the two letter-box strips
-constexpr int kBandBottom = 669;   // exclusive
+constexpr int kBandTop = 99;      // the picture band between the two letter-box strips
+constexpr int kBandBottom = 669;  // exclusive
 constexpr int kBandHeight = 570;
 constexpr int kSlotBand = 20;
 constexpr int kQmovePassLimit = 4096;
@@ -55,6 +56,18 @@ int64_t StepToward(int64_t value, int64_t step, int64_t target) {
 
 }  // namespace
 
+FixedPictures QmovePictures() {
+    return {{kTopStripPicture, PictureNeed::Optional},
+            {kBottomStripPicture, PictureNeed::Optional}};
+}
+
+FixedPictures SpacingPictures() {
+    return {{kBlackPicture, PictureNeed::Optional},
+            {kBandUnderlayPicture, PictureNeed::Optional},
+            {kTopStripPicture, PictureNeed::Optional},
+            {kBottomStripPicture, PictureNeed::Optional}};
+}
+
 void Interpreter::Qmove(const std::string& line, int index) {
     NumberReader numbers(kScriptFileName, index, line);
     int delay = 0;
@@ -75,8 +88,8 @@ void Interpreter::Qmove(const std::string& line, int index) {
         CopyRect(saved, 0, 0, *back);
     }
     ClearStage(game_, ClearKind::All);
-    DrawPictureFile(game_, game_.slots.Get(kSlotBackBuffer), "topline.bmp", 0, 0, 103);
-    DrawPictureFile(game_, game_.slots.Get(kSlotBackBuffer), "bottomline.bmp", 0, 669, 98);
+    DrawPictureFile(game_, game_.slots.Get(kSlotBackBuffer), kTopStripPicture, 0, 0, 103);
+    DrawPictureFile(game_, game_.slots.Get(kSlotBackBuffer), kBottomStripPicture, 0, 669, 98);
     if (auto bg = ValueOf(line, "bg=")) {
         if (const std::optional<std::string> file = CatalogFile(game_.lists.ObjectCatalog, *bg)) {
             const Image& picture = game_.pictures.Decode(*file);
@@ -93,8 +106,8 @@ void Interpreter::Qmove(const std::string& line, int index) {
     const StageItem* item = game_.stage.FindByPrefix(itemName);
     const Surface* picture = item ? game_.slots.Get(PoolSlotOf(item->surface)) : nullptr;
     Surface* back = game_.slots.Get(kSlotBackBuffer);
-    const bool outside = !picture || x <= -picture->width || x >= 1024 ||
-                         y <= -picture->height || y >= 768;
+    const bool outside =
+        !picture || x <= -picture->width || x >= 1024 || y <= -picture->height || y >= 768;
     if (outside || !back) {
         game_.Animating = false;
         return;
@@ -142,16 +155,16 @@ void Interpreter::SetSpacing(const std::string& line, int index) {
         game_.pictures.LoadPicture(*strips[i], fields[static_cast<size_t>(i + 1)]);
     }
     Surface& frame = game_.slots.Create(kSlotThumbnail, 1024, 768);
-    game_.pictures.LoadPicture(frame, "blackscreen.jpg");
-    const Image& underlay = game_.pictures.Decode("podlozhka.bmp");
+    game_.pictures.LoadPicture(frame, kBlackPicture);
+    const Image& underlay = game_.pictures.Decode(kBandUnderlayPicture);
     Surface& band = game_.slots.Create(kSlotBand, underlay.width, underlay.height);
     static_cast<Image&>(band) = underlay;
     const Rect underlayRect{0, 0, std::min(band.width, 1024), std::min(band.height, kBandHeight)};
     CopyRect(frame, 0, 103, band, &underlayRect);
     Surface* back = game_.slots.Get(kSlotBackBuffer);
     if (!back) return;
-    DrawPictureFile(game_, &frame, "topline.bmp", 0, 0, 103);
-    DrawPictureFile(game_, &frame, "bottomline.bmp", 0, 666, 98);
+    DrawPictureFile(game_, &frame, kTopStripPicture, 0, 0, 103);
+    DrawPictureFile(game_, &frame, kBottomStripPicture, 0, 666, 98);
     CopyRect(*back, 0, 0, frame);
     Present(game_.slots, game_.platform);
 

@@ -13,6 +13,7 @@
 #include "minigames/code_puzzle.h"
 #include "minigames/necro_game.h"
 #include "render/display.h"
+#include "script/cinematic_pictures.h"
 #include "shell/gallery_screen.h"
 #include "shell/game_menu.h"
 #include "shell/journal_screen.h"
@@ -59,7 +60,7 @@ std::set<std::string> ScreenPictures() {
     for (const FixedPictures& screen :
          {StartupPictures(), MainMenuPictures(true), GameMenuPictures(), OptionsPictures(),
           LoadScreenPictures(), GalleryPictures(), JournalPictures(), CodePuzzlePictures(),
-          NecroPictures(), CardTablePictures(true)}) {
+          NecroPictures(), CardTablePictures(true), SpacingPictures()}) {
         for (const FixedPicture& picture : screen) names.insert(picture.name);
     }
     return names;
@@ -206,6 +207,12 @@ const std::vector<Case> kCases = {
      {},
      "Orvane.pak: warning: the load screen needs picture \"load_ramka.bmp\"",
      {"load_ramka.bmp"}},
+    {"a letter-box strip of the cinematic move (a warning)",
+     {{"master.scn",
+       MasterPlus("qmove delay=0 start= 0:0 finish= 9:9 params= 1:1 object=obj_b\n")}},
+     {},
+     "master.scn:9: warning: \"qmove \" needs picture \"topline.bmp\"",
+     {"topline.bmp"}},
     {"a journal picture, at the line that opens the journal",
      {{"master.scn", MasterPlus("set journal\n")}},
      {},

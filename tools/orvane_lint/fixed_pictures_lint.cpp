@@ -9,6 +9,7 @@
 #include "minigames/code_puzzle.h"
 #include "minigames/necro_game.h"
 #include "render/display.h"
+#include "script/cinematic_pictures.h"
 #include "shell/gallery_screen.h"
 #include "shell/game_menu.h"
 #include "shell/journal_screen.h"
@@ -108,6 +109,12 @@ void CheckFixedPictures(LintContext& c, bool galleryHasEntries) {
     // The gallery does not open without an entry to show.
     const auto gallery = FirstOf(MainMenu(c), MenuAction(c, "gallery"));
     if (gallery && galleryHasEntries) screens.Check("the gallery", GalleryPictures(), *gallery);
+    if (const auto at = FirstLine(c, Command::Qmove)) {
+        screens.Check("\"qmove \"", QmovePictures(), *at);
+    }
+    if (const auto at = FirstLine(c, Command::SetSpacing)) {
+        screens.Check("\"set spacing\"", SpacingPictures(), *at);
+    }
     if (const auto at = FirstLine(c, Command::SetJournal)) {
         screens.Check("the journal", JournalPictures(), *at);
     }

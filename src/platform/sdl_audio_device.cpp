@@ -34,16 +34,18 @@ SdlAudioDevice::~SdlAudioDevice() {
 
 bool SdlAudioDevice::Start() {
     if (device_ != 0) return true;
-    if (failed_) return false;
+    if (failed_ || waitingForDevice_) return false;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         LogError(std::string("no sound: cannot start SDL audio: ") + SDL_GetError());
         failed_ = true;
         return false;
     }
     if (!Open(false)) {
-        LogError(std::string("no sound: cannot open the audio device: ") + SDL_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        failed_ = true;
+        // SDL stays up so that it tells us when a device is plugged in; trying on a timer
+        // instead would have the sound library complain on stderr every time.
+        LogError(std::string("no sound: cannot open the audio device: ") + SDL_GetError() +
+                 "; the game plays on silently and takes a device when one is plugged in");
+        waitingForDevice_ = true;
         return false;
     }
     return true;
@@ -79,6 +81,11 @@ bool SdlAudioDevice::Open(bool keepRate) {
     return true;
 }
 
+void SdlAudioDevice::DeviceAdded(bool capture, uint64_t now) {
+    if (capture || device_ != 0 || !waitingForDevice_) return;
+    reopenAt_ = now;
+}
+
 void SdlAudioDevice::DeviceRemoved(uint32_t which, bool capture, uint64_t now) {
     if (capture || device_ == 0 || which != device_) return;
     LogWarning("the sound device went away: the game plays on silently until one comes back");
@@ -89,11 +96,20 @@ void SdlAudioDevice::DeviceRemoved(uint32_t which, bool capture, uint64_t now) {
 
 void SdlAudioDevice::ReopenIfDue(uint64_t now) {
     if (!reopenAt_ || now < *reopenAt_) return;
+    // Sounds already decoded were made for the mixer's rate: the device is asked for it.
     if (Open(true)) {
+        if (waitingForDevice_) LogError("a sound device was plugged in: the game plays with sound");
+        waitingForDevice_ = false;
         reopenAt_.reset();
         return;
     }
-    reopenAt_ = now + kReopenIntervalMs;
+    // A lost device is looked for again on a timer, as its return may bring no event when the
+    // default output moves elsewhere; a device never found waits for the next one plugged in.
+    if (waitingForDevice_) {
+        reopenAt_.reset();
+    } else {
+        reopenAt_ = now + kReopenIntervalMs;
+    }
 }
 
 int SdlAudioDevice::MillisecondsToReopen(uint64_t now) const {
@@ -102,13 +118,12 @@ int SdlAudioDevice::MillisecondsToReopen(uint64_t now) const {
 }
 
 void SdlAudioDevice::Stop() {
-    const bool reopening = reopenAt_.has_value();
     reopenAt_.reset();
-    if (device_ == 0 && !reopening) return;
     // Waits for the audio thread to leave the mixer.
     if (device_ != 0) SDL_CloseAudioDevice(device_);
     device_ = 0;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    waitingForDevice_ = false;
+    if (SDL_WasInit(SDL_INIT_AUDIO) != 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 }  // namespace orvane

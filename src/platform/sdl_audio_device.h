@@ -17,8 +17,9 @@ public:
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
 
     // Opens the device; call it before anything plays, as sounds made for another rate stop.
-    // Without a device the game plays on silently: the reason is reported once, and later calls
-    // do not try again.
+    // Without a device the game plays on silently: the reason is reported once and later calls
+    // return false at once. When SDL's audio started but no device opened, the next device
+    // plugged in (DeviceAdded) is taken.
     bool Start() override;
     void Stop() override;
 
@@ -31,6 +32,8 @@ public:
     // SDL_AUDIODEVICEREMOVED: when it is our device, it is closed and the default device is
     // tried again every kReopenIntervalMs, the game playing on silently meanwhile.
     void DeviceRemoved(uint32_t which, bool capture, uint64_t now);
+    // SDL_AUDIODEVICEADDED: opens the new default device when none opened at the start.
+    void DeviceAdded(bool capture, uint64_t now);
     void ReopenIfDue(uint64_t now);
     // -1 when no reopening is pending.
     int MillisecondsToReopen(uint64_t now) const;
@@ -41,7 +44,8 @@ private:
     bool Open(bool keepRate);
 
     uint32_t device_ = 0;  // SDL_AudioDeviceID
-    bool failed_ = false;
+    bool failed_ = false;            // SDL's audio did not start: no sound this session
+    bool waitingForDevice_ = false;  // no device opened at the start
     int bufferFrames_ = 0;
     std::optional<uint64_t> reopenAt_;
 };

@@ -288,6 +288,9 @@ bool SdlPlatform::Sdl::HandleOwnEvent(const SDL_Event& event) {
         case SDL_CONTROLLERDEVICEADDED:
         case SDL_CONTROLLERDEVICEREMOVED:
             return pads.Plug(event);
+        case SDL_AUDIODEVICEADDED:
+            if (audio) audio->DeviceAdded(event.adevice.iscapture != 0, SDL_GetTicks64());
+            return true;
         case SDL_AUDIODEVICEREMOVED:
             if (audio) {
                 audio->DeviceRemoved(event.adevice.which, event.adevice.iscapture != 0,

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "platform/sdl_audio_device.h"
+#include "support/temp_dir.h"
 #include "test_waves.h"
 
 namespace orvane {
@@ -40,7 +41,7 @@ TEST(SdlAudioDevice, PlaysOnTheAudioThreadOfTheDummyDriver) {
     EXPECT_FALSE(device.opened());
 }
 
-TEST(SdlAudioDevice, WithoutADeviceTheGamePlaysOnSilentlyAfterOneMessage) {
+TEST(SdlAudioDevice, WithoutSdlAudioTheGamePlaysOnSilentlyAfterOneMessage) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlAudioDevice device;
     ::testing::internal::CaptureStderr();
@@ -48,11 +49,47 @@ TEST(SdlAudioDevice, WithoutADeviceTheGamePlaysOnSilentlyAfterOneMessage) {
     EXPECT_FALSE(device.Start());
     EXPECT_TRUE(device.PlaySystemSound(testing::ToneWave({1, 22050, 8}, 1000, 0.5, 0.1), "b"));
     device.SetWaveVolume(0);
+    device.DeviceAdded(false, 100);
+    EXPECT_EQ(device.MillisecondsToReopen(100), -1);
     device.StopMusic();
     device.Stop();
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("no sound"), std::string::npos) << err;
     EXPECT_EQ(err.find("no sound"), err.rfind("no sound")) << err;
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+// SDL's "disk" driver opens its device as a file: an unwritable path is a device that will not
+// open, and a writable one the device plugged in later.
+TEST(SdlAudioDevice, ADevicePluggedInAfterAStartWithoutOneIsTakenAtTheMixersRate) {
+    const testing::TempDir folder;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", (folder.path() / "missing" / "out.raw").c_str(), 1);
+    SdlAudioDevice device;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(device.Start());
+    const PcmFormat format{2, 44100, 16};
+    ASSERT_TRUE(device.PlayMusic(testing::TonePcm(format, 440, 0.5, 5.0), format, 0, 0, "m"));
+    const int rate = device.mixer().outputRate();
+    device.DeviceAdded(true, 100);  // a microphone
+    EXPECT_EQ(device.MillisecondsToReopen(100), -1);
+    device.DeviceAdded(false, 100);  // a device that does not open either: no retries follow
+    device.ReopenIfDue(100);
+    EXPECT_FALSE(device.opened());
+    EXPECT_EQ(device.MillisecondsToReopen(100), -1);
+
+    setenv("SDL_DISKAUDIOFILE", (folder / "out.raw").c_str(), 1);
+    device.DeviceAdded(false, 200);
+    device.ReopenIfDue(200);
+    EXPECT_TRUE(device.opened());
+    EXPECT_TRUE(device.Start());
+    EXPECT_EQ(device.mixer().outputRate(), rate);
+    EXPECT_TRUE(device.mixer().Playing(MixerVoice::Music));
+    device.Stop();
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err.find("no sound"), err.rfind("no sound")) << err;
+    EXPECT_NE(err.find("plugged in: the game plays with sound"), std::string::npos) << err;
+    unsetenv("SDL_DISKAUDIOFILE");
     unsetenv("SDL_AUDIODRIVER");
 }
 

@@ -55,7 +55,7 @@ TEST(Soak, ItsEventFileReplaysTheSameRun) {
     LinkDemo(replayGame);
     const testing::ProgramResult soak =
         Orvane(soakGame, work,
-               {"--soak", "40", "--seed", "5", "--keep-events", "run.events", "--state-out",
+               {"--soak", "40", "--seed", "7", "--keep-events", "run.events", "--state-out",
                 "soak.txt"});
     ASSERT_EQ(soak.exitCode, 0) << soak.out << soak.err;
     // One run of the game: the replay starts from the same (empty) player's files.
@@ -63,6 +63,13 @@ TEST(Soak, ItsEventFileReplaysTheSameRun) {
     const testing::ProgramResult replay =
         Orvane(replayGame, work, {"--events", "run.events", "--state-out", "replay.txt"});
     ASSERT_EQ(replay.exitCode, 0) << replay.err;
+    // The run held and let go of keys, turned the wheel and played the controller, so the
+    // replay proves those lines too.
+    const std::string events = ReadWholeFile(work / "run.events");
+    for (const char* line : {"\nhold ctrl\n", "\nrelease ctrl\n", "\nwheel ", "\npad a down\n",
+                             "\npad rightshoulder down\n", "\npad axis leftx ", "\npad dp"}) {
+        EXPECT_NE(events.find(line), std::string::npos) << line;
+    }
     const std::string state = ReadWholeFile(work / "soak.txt");
     EXPECT_NE(state.find("presents="), std::string::npos);
     EXPECT_EQ(ReadWholeFile(work / "replay.txt"), state);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Measures the window backend under a virtual X server, one line per measurement:
 #   display/renderer=NAME/first_scene_ms    launch to the start screen on the X display
+#   display/renderer=NAME/first_scene_cpu_ms  CPU time the process took by then (steadier than
+#                                           the wall-clock figure on a busy machine)
 #   display/renderer=NAME/resident_mb       resident memory then (and its peak)
 #   display/idle_cpu_ms_per_10s             CPU time the process takes while the screen stays
 #
@@ -49,9 +51,12 @@ for renderer in "${renderers[@]}"; do
         continue
     fi
     shown=$(now_ms)
+    ticks=$(cpu_ticks "$program")
     rss=$(status_kb "$program" VmRSS)
     peak=$(status_kb "$program" VmHWM)
     printf 'display/renderer=%s/first_scene_ms %d\n' "$renderer" $((shown - start))
+    printf 'display/renderer=%s/first_scene_cpu_ms %d\n' "$renderer" \
+        $((ticks * 1000 / $(getconf CLK_TCK)))
     awk -v r="$renderer" -v rss="$rss" -v peak="$peak" \
         'BEGIN { printf "display/renderer=%s/resident_mb %.1f (peak %.1f)\n", r, rss / 1024, peak / 1024 }'
     if [[ $renderer == "${renderers[0]}" ]]; then

@@ -2,7 +2,6 @@
 // engine uses on it. The first byte chooses the file (ListFile below), the rest is its text.
 // Every field a reader hands back is read byte by byte, so that one that points past its line
 // shows under AddressSanitizer; what is written back must read back the same.
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -57,24 +56,8 @@ void Require(bool holds) {
     if (!holds) std::abort();
 }
 
-// The settings file is replaced twice per input. On a disk mounted with "discard" each
-// replacement waits for the old blocks to be released, which held the target to a few hundred
-// runs a second; a folder in memory, where there is one, does not wait.
-const std::filesystem::path& SettingsFolder() {
-    static const std::filesystem::path* const folder = [] {
-        std::string pattern = "/dev/shm/orvane-fuzz-XXXXXX";
-        if (!mkdtemp(pattern.data())) return new std::filesystem::path(fuzz::ScratchFolder());
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(SettingsFolder(), ec);
-        });
-        return new std::filesystem::path(pattern);
-    }();
-    return *folder;
-}
-
 void FuzzSettings(std::string_view text) {
-    const std::filesystem::path file = SettingsFolder() / kConfigFileName;
+    const std::filesystem::path file = fuzz::ScratchFolder() / kConfigFileName;
     fuzz::WriteWholeFile(file, text);
     const ConfigValues before = ReadConfigFile(file);
     Touch(before.path.value_or(""));

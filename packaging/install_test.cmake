@@ -13,7 +13,7 @@ endif()
 file(RENAME ${WORK_DIR}/prefix ${WORK_DIR}/moved)
 set(prefix ${WORK_DIR}/moved)
 
-set(expected bin/orvane bin/orvane-pak share/man/man6/orvane.6
+set(expected bin/orvane bin/orvane-pak share/man/man6/orvane.6.gz
     share/applications/orvane.desktop share/icons/hicolor/48x48/apps/orvane.png
     share/icons/hicolor/256x256/apps/orvane.png share/orvane/demo/Orvane.pak
     share/orvane/demo/Sounds.pak share/orvane/demo/cursor1.cur)

@@ -10,7 +10,7 @@ if(NOT rc EQUAL 0 OR NOT count EQUAL 1)
 endif()
 
 execute_process(COMMAND ${DPKG_DEB} -c ${packages} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
-set(expected /usr/bin/orvane /usr/bin/orvane-pak /usr/share/man/man6/orvane.6
+set(expected /usr/bin/orvane /usr/bin/orvane-pak /usr/share/man/man6/orvane.6.gz
     /usr/share/applications/orvane.desktop /usr/share/icons/hicolor/128x128/apps/orvane.png
     /usr/share/orvane/demo/Orvane.pak /usr/share/orvane/demo/Sounds.pak
     /usr/share/orvane/demo/cursor1.cur)

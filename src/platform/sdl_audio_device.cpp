@@ -40,6 +40,7 @@ bool SdlAudioDevice::Start() {
         failed_ = true;
         return false;
     }
+    audioStarted_ = true;
     if (!Open(false)) {
         // SDL stays up so that it tells us when a device is plugged in; trying on a timer
         // instead would have the sound library complain on stderr every time.
@@ -123,7 +124,8 @@ void SdlAudioDevice::Stop() {
     if (device_ != 0) SDL_CloseAudioDevice(device_);
     device_ = 0;
     waitingForDevice_ = false;
-    if (SDL_WasInit(SDL_INIT_AUDIO) != 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioStarted_ = false;
 }
 
 }  // namespace orvane

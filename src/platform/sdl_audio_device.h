@@ -46,6 +46,7 @@ private:
     uint32_t device_ = 0;  // SDL_AudioDeviceID
     bool failed_ = false;            // SDL's audio did not start: no sound this session
     bool waitingForDevice_ = false;  // no device opened at the start
+    bool audioStarted_ = false;      // this device holds a start of SDL's audio subsystem
     int bufferFrames_ = 0;
     std::optional<uint64_t> reopenAt_;
 };

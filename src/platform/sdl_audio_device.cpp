@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <string>
 
 #include "base/log.h"
@@ -83,7 +84,7 @@ bool SdlAudioDevice::Open(bool keepRate) {
 }
 
 void SdlAudioDevice::DeviceAdded(bool capture, uint64_t now) {
-    if (capture || device_ != 0 || !waitingForDevice_) return;
+    if (capture || device_ != 0 || !(waitingForDevice_ || reopenAt_)) return;
     reopenAt_ = now;
 }
 
@@ -93,6 +94,7 @@ void SdlAudioDevice::DeviceRemoved(uint32_t which, bool capture, uint64_t now) {
     SDL_CloseAudioDevice(device_);
     device_ = 0;
     reopenAt_ = now;
+    reopenIntervalMs_ = kReopenIntervalMs;
 }
 
 void SdlAudioDevice::ReopenIfDue(uint64_t now) {
@@ -104,13 +106,16 @@ void SdlAudioDevice::ReopenIfDue(uint64_t now) {
         reopenAt_.reset();
         return;
     }
-    // A lost device is looked for again on a timer, as its return may bring no event when the
-    // default output moves elsewhere; a device never found waits for the next one plugged in.
     if (waitingForDevice_) {
+        // A device never found waits for the next one plugged in.
         reopenAt_.reset();
-    } else {
-        reopenAt_ = now + kReopenIntervalMs;
+        return;
     }
+    // A lost device is also looked for on a timer, as the default output moving elsewhere may
+    // bring no event. The timer slows down, as every failed try has the sound library complain
+    // on stderr; a device plugged in is still tried at once.
+    reopenAt_ = now + reopenIntervalMs_;
+    reopenIntervalMs_ = std::min(reopenIntervalMs_ * 2, kMaxReopenIntervalMs);
 }
 
 int SdlAudioDevice::MillisecondsToReopen(uint64_t now) const {

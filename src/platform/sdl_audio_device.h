@@ -30,15 +30,17 @@ public:
     void SetBufferFrames(int frames) { bufferFrames_ = frames; }
 
     // SDL_AUDIODEVICEREMOVED: when it is our device, it is closed and the default device is
-    // tried again every kReopenIntervalMs, the game playing on silently meanwhile.
+    // tried again at once, then after kReopenIntervalMs, twice that, and so on up to
+    // kMaxReopenIntervalMs, the game playing on silently meanwhile.
     void DeviceRemoved(uint32_t which, bool capture, uint64_t now);
-    // SDL_AUDIODEVICEADDED: opens the new default device when none opened at the start.
+    // SDL_AUDIODEVICEADDED: opens the default device at once when there is none open.
     void DeviceAdded(bool capture, uint64_t now);
     void ReopenIfDue(uint64_t now);
     // -1 when no reopening is pending.
     int MillisecondsToReopen(uint64_t now) const;
 
     static constexpr int kReopenIntervalMs = 2000;
+    static constexpr int kMaxReopenIntervalMs = 60000;
 
 private:
     bool Open(bool keepRate);
@@ -49,6 +51,7 @@ private:
     bool audioStarted_ = false;      // this device holds a start of SDL's audio subsystem
     int bufferFrames_ = 0;
     std::optional<uint64_t> reopenAt_;
+    int reopenIntervalMs_ = kReopenIntervalMs;
 };
 
 }  // namespace orvane

@@ -120,5 +120,35 @@ TEST(SdlAudioDevice, ALostDeviceIsReopenedAtTheSameRateAndTheMusicPlaysOn) {
     unsetenv("SDL_AUDIODRIVER");
 }
 
+// The disk driver again: its file made unwritable while the device is away keeps the device from
+// coming back, so the tries slow down until a device is plugged in.
+TEST(SdlAudioDevice, ALostDeviceThatDoesNotComeBackIsTriedLessOftenUntilOneIsPluggedIn) {
+    const testing::TempDir folder;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", (folder / "out.raw").c_str(), 1);
+    SdlAudioDevice device;
+    ASSERT_TRUE(device.Start());
+    ::testing::internal::CaptureStderr();
+    setenv("SDL_DISKAUDIOFILE", (folder.path() / "missing" / "out.raw").c_str(), 1);
+    uint64_t now = 1000;
+    device.DeviceRemoved(device.id(), false, now);
+    for (int expected : {2000, 4000, 8000, 16000, 32000, 60000, 60000}) {
+        device.ReopenIfDue(now);
+        ASSERT_FALSE(device.opened());
+        ASSERT_EQ(device.MillisecondsToReopen(now), expected);
+        now += static_cast<uint64_t>(expected);
+    }
+    setenv("SDL_DISKAUDIOFILE", (folder / "out.raw").c_str(), 1);
+    device.DeviceAdded(false, now - 1000);
+    EXPECT_EQ(device.MillisecondsToReopen(now - 1000), 0);
+    device.ReopenIfDue(now - 1000);
+    EXPECT_TRUE(device.opened());
+    EXPECT_EQ(device.MillisecondsToReopen(now), -1);
+    device.Stop();
+    ::testing::internal::GetCapturedStderr();
+    unsetenv("SDL_DISKAUDIOFILE");
+    unsetenv("SDL_AUDIODRIVER");
+}
+
 }  // namespace
 }  // namespace orvane

@@ -1,5 +1,7 @@
 #include "script/command_params.h"
 
+#include <algorithm>
+
 #include "base/decimal.h"
 #include "base/log.h"
 #include "base/text.h"
@@ -33,6 +35,11 @@ std::optional<std::string_view> RestOf(std::string_view line, std::string_view k
     const size_t at = line.find(key);
     if (at == std::string_view::npos) return std::nullopt;
     return line.substr(at + key.size());
+}
+
+std::string_view MiniGameName(std::string_view gameLine) {
+    constexpr std::string_view kGameKey = "game=";
+    return gameLine.substr(std::min(gameLine.size(), kGameKey.size()));
 }
 
 std::optional<int> NumberReader::Read(std::string_view text, std::string_view what) {

@@ -18,6 +18,8 @@ std::optional<std::string_view> ValueOf(std::string_view line, std::string_view 
 std::optional<std::string_view> PairValueOf(std::string_view line, std::string_view key);
 // Everything after `key` to the end of the line.
 std::optional<std::string_view> RestOf(std::string_view line, std::string_view key);
+// The mini-game that a "game=" line starts: the rest of the line, as written.
+std::string_view MiniGameName(std::string_view gameLine);
 
 // Converts the numbers of one script line; the first that is not a number is reported once,
 // naming the file and line, and makes every later read fail too.

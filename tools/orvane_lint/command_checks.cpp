@@ -159,7 +159,7 @@ void CheckSetOpacity(LineChecker& check, std::string_view line) {
 }
 
 void CheckGame(LintContext& c, LineChecker& check, std::string_view line, int number) {
-    const std::string_view game = line.substr(5);
+    const std::string_view game = MiniGameName(line);
     if (game == "code") {
         if (!c.codeChecked) LintCodeLines(c, number);
     } else if (game == "necro") {

@@ -10,6 +10,7 @@
 #include "minigames/necro_game.h"
 #include "render/display.h"
 #include "script/cinematic_pictures.h"
+#include "script/command_params.h"
 #include "shell/gallery_screen.h"
 #include "shell/game_menu.h"
 #include "shell/journal_screen.h"
@@ -58,7 +59,7 @@ std::optional<Opener> FirstLine(const LintContext& c, Command command, std::stri
     for (size_t k = 0; k < c.master.size(); ++k) {
         const std::string_view line = Trim(c.master[k]);
         if (MatchCommand(line) != command) continue;
-        if (!game.empty() && line.substr(5) != game) continue;
+        if (!game.empty() && MiniGameName(line) != game) continue;
         return Opener{kMasterFile, static_cast<int>(k) + 1};
     }
     return std::nullopt;
